@@ -60,6 +60,11 @@ std::array<double, kHorizontprofilCount> tkonfiguration::flat_horizon() {
   return a;
 }
 
+const tkonfiguration& default_konfiguration() {
+  static const tkonfiguration defaults;
+  return defaults;
+}
+
 bool satellite_selected(const tkonfiguration& k, long index) {
   if (index < 0 || static_cast<std::size_t>(index) >= k.satellitenauswahl.size()) return false;
   return k.satellitenauswahl[static_cast<std::size_t>(index)] != 0;

@@ -203,6 +203,9 @@ struct tkonfiguration {
   static std::array<double, kHorizontprofilCount> flat_horizon();
 };
 
+/// The start-up defaults of every member.
+const tkonfiguration& default_konfiguration();
+
 /// Is satellite `index` of the element file shown? Indices outside the
 /// selection are never shown (and never indexed).
 bool satellite_selected(const tkonfiguration& k, long index);

@@ -10,11 +10,6 @@
 namespace sdro {
 namespace {
 
-const tkonfiguration& default_konfiguration() {
-  static const tkonfiguration k;
-  return k;
-}
-
 using sdro::testing::fresh_folder;
 
 std::string valid_file() { return config_file_bytes(encode_record(default_konfiguration())); }

@@ -12,11 +12,6 @@
 namespace sdro {
 namespace {
 
-const tkonfiguration& default_konfiguration() {
-  static const tkonfiguration k;
-  return k;
-}
-
 std::int32_t i32_at(const std::string& r, std::size_t off) {
   tbytereader rd(r);
   rd.seek(off);

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/engine/tests/engine_fixture.h"
+
+namespace sdro {
+namespace {
+
+using testing::EngineTest;
+using testing::trecorder;
+
+TEST_F(EngineTest, ViewChangeRedrawsWithoutRecomputing) {
+  std::vector<std::string> log;
+  auto e = make();
+  auto rec = std::make_unique<trecorder>(&log);
+  rec->claim = true;
+  e->add_component(std::move(rec));
+  ASSERT_TRUE(e->initialisieren(options()));
+  e->first_paint();
+  log.clear();
+  e->flags().bildneu = true;
+  e->zyklus();
+  EXPECT_EQ(log, (std::vector<std::string>{"draw"}));
+  log.clear();
+  e->flags().positionenneu = true;
+  e->zyklus();
+  EXPECT_EQ(log, (std::vector<std::string>{"prepare", "positions", "draw"}));
+  log.clear();
+  e->zyklus();  // nothing marked: nothing drawn
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(EngineTest, SuspendedCalculationKeepsTheChartButNotTheStatusLine) {
+  std::vector<std::string> log;
+  auto e = make();
+  auto rec = std::make_unique<trecorder>(&log);
+  rec->claim = true;
+  e->add_component(std::move(rec));
+  ASSERT_TRUE(e->initialisieren(options()));
+  e->first_paint();
+  int status_updates = 0;
+  e->on_status = [&] { ++status_updates; };
+
+  e->toggle_berechnung();
+  EXPECT_FALSE(e->flags().berechnungein);
+  log.clear();
+  e->zeitort().local_time = 3.0;
+  e->flags().positionenneu = true;
+  e->zyklus();
+  EXPECT_TRUE(log.empty());
+  EXPECT_DOUBLE_EQ(e->zeitort().ut, 2.0);
+  EXPECT_GT(status_updates, 0);
+  EXPECT_NE(e->statuszeile().datum.find("02:00:00 UT"), std::string::npos) << e->statuszeile().datum;
+
+  e->toggle_berechnung();
+  EXPECT_EQ(log, (std::vector<std::string>{"prepare", "positions", "draw"}));
+}
+
+TEST_F(EngineTest, UndoKeepsTwoSnapshotsAfterTheStartPhase) {
+  auto e = make();
+  ASSERT_TRUE(e->initialisieren(options()));
+  EXPECT_EQ(e->undo().count(), 0u);
+  e->first_paint();
+  for (int i = 0; i < 4; ++i) {
+    e->konfig().drehwinkel = 10 * i;
+    e->flags().bildneu = true;
+    e->zyklus();
+  }
+  ASSERT_EQ(e->undo().count(), 2u);
+  tkonfiguration last;
+  ASSERT_TRUE(decode_record(e->undo().last().record(), last).ok());
+  EXPECT_EQ(last.drehwinkel, 30);
+  EXPECT_EQ(e->history().count(), 0u);
+  e->settings().auto_history = true;
+  e->flags().bildneu = true;
+  e->zyklus();
+  EXPECT_EQ(e->history().count(), 1u);
+}
+
+TEST_F(EngineTest, StatusLineShowsDatePlaceAndTheories) {
+  auto e = make();
+  ASSERT_TRUE(e->initialisieren(options()));
+  LanguageScope german_texts(german);
+  tstatuszeile s = e->statuszeile();
+  EXPECT_NE(s.datum.find("21:30:00"), std::string::npos) << s.datum;
+  EXPECT_NE(s.datum.find("Kassel"), std::string::npos);
+  EXPECT_NE(s.datum.find("  GB:51°11'"), std::string::npos) << s.datum;
+  EXPECT_NE(s.datum.find("  LAST: "), std::string::npos);
+  EXPECT_EQ(s.planetentheorie, "Newcomb");
+  EXPECT_EQ(s.mondtheorie, "Brown");
+  EXPECT_EQ(s.grenzgroesse, "5.0 mag");
+  EXPECT_TRUE(s.koordinaten.empty());
+  e->konfig().kartenart = 204;
+  e->konfig().grenzgroessesao = 1095;
+  s = e->statuszeile();
+  EXPECT_EQ(s.koordinaten, "RA: 12h00m Dk: 0.0° 30.0°");
+  EXPECT_EQ(s.grenzgroesse, "10.9 mag");
+  EXPECT_EQ(magnitude_label(-149), "-1.4 mag");
+}
+
+}  // namespace
+}  // namespace sdro
