@@ -1,50 +1,83 @@
-// sdro: the program's entry point.
+// sdro: the program's entry point and the command-line dispatch.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QGuiApplication>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <cstdio>
-#include <cstring>
-#include <string>
+#include <QLocale>
 
-#include "astro/language.h"
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/engine/clock.h"
+#include "app/headless.h"
+#include "app/main_window.h"
+#include "app/qt_messages.h"
+#include "app/single_instance.h"
+#include "astro/text_format.h"
 
 namespace {
 
-int render(const char* out) {
-  QImage image(600, 600, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  QPainter p(&image);
-  p.setPen(Qt::white);
-  p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Sidaro 3.0"));
-  p.end();
-  if (!image.save(QString::fromLocal8Bit(out), "PNG")) {
-    std::fprintf(stderr, "sdro: cannot write %s\n", out);
+using namespace sdro;
+
+// The user's short date format, from the system locale (Qt and our
+// formatter share the tokens d, dd, M, MM, yy, yyyy).
+void take_date_format() {
+  set_short_date_format(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+}
+
+int run_window(int argc, char** argv, const tcommand_line& cl) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kyrel_5"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Sidaro"));
+  take_date_format();
+  tqt_messages messages;
+
+  const tsingle_instance instance;
+  if (!instance.first()) {
+    messages.beep(tbeep::information);
+    messages.show("Sorry, Sidaro 3.0 läuft bereits/is already runnuing.", kProgramCaption,
+                  tmessage_icon::error);
     return 1;
   }
-  std::printf("%s\n", out);
-  return 0;
+  if (!clock_is_plausible(make_system_clock()->now())) {
+    messages.beep(tbeep::error);
+    messages.show("Sorry, Sidaro 3.0 runs only between 1900 and 2155. The Clock of your Computer "
+                  "gieves an invalide Date.",
+                  kProgramCaption, tmessage_icon::error);
+    return 1;
+  }
+  TKyr5Main window(cl);
+  if (!window.start()) return 1;
+  return QApplication::exec();
+}
+
+int run_headless(int argc, char** argv, const tcommand_line& cl) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
+  take_date_format();
+  return run_render(cl);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--render") == 0) {
-      if (i + 1 >= argc) {
-        std::fprintf(stderr, "sdro: --render needs a file name\n");
-        return 2;
-      }
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-      QGuiApplication app(argc, argv);
-      return render(argv[i + 1]);
-    }
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  const tparsed_command_line parsed = parse_command_line(args);
+  if (!parsed.error.empty()) {
+    std::cerr << "sdro: " << parsed.error << '\n' << usage_text();
+    return 2;
   }
-  QApplication app(argc, argv);
-  QLabel label(QString::fromUtf8(std::string(sdro::tr("Sidaro 3.0 läuft.", "Sidaro 3.0 is running.")).c_str()));
-  label.resize(400, 200);
-  label.show();
-  return QApplication::exec();
+  switch (parsed.options.mode()) {
+    case tcommand_line::tmode::help:
+      std::cout << usage_text();
+      return 0;
+    case tcommand_line::tmode::render:
+      return run_headless(argc, argv, parsed.options);
+    case tcommand_line::tmode::window:
+      break;
+  }
+  return run_window(argc, argv, parsed.options);
 }

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "astro/text_format.h"
+
+namespace sdro {
+namespace {
+
+struct toption {
+  std::string_view flag;
+  std::string_view value;  ///< name of the value; empty for a switch
+  std::string_view help;
+  std::string tcommand_line::*target;  ///< where the value goes (null for --help)
+};
+
+// The options of every mode. Add a row for a new flag.
+const toption kOptions[] = {
+    {"--render", "OUT.png", "draw the chart without a window and write it as PNG", &tcommand_line::render},
+    {"--config", "FILE.kcf", "configuration file applied after the start", &tcommand_line::config},
+    {"--date", "YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]", "instant of the chart (no zone: UT)", &tcommand_line::date},
+    {"--place", "LAT,LON[,HEIGHT]", "observing place, degrees north and east, metres", &tcommand_line::place},
+    {"--size", "PIXELS", "chart diameter (100..2750)", &tcommand_line::size},
+    {"--datadir", "DIR", "data directory (instead of the settings file's)", &tcommand_line::datadir},
+    {"--ini", "FILE", "settings file (instead of sdro32.ini)", &tcommand_line::ini},
+    {"--help", "", "this text", nullptr},
+};
+
+template <class T>
+bool read_number(std::string_view& s, std::size_t digits_min, std::size_t digits_max, T& out) {
+  std::size_t n = 0;
+  while (n < s.size() && n < digits_max && s[n] >= '0' && s[n] <= '9') ++n;
+  if (n < digits_min) return false;
+  std::from_chars(s.data(), s.data() + n, out);
+  s.remove_prefix(n);
+  return true;
+}
+
+bool expect(std::string_view& s, char c) {
+  if (s.empty() || s.front() != c) return false;
+  s.remove_prefix(1);
+  return true;
+}
+
+int days_in_month(int year, int month) {
+  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : days[month - 1];
+}
+
+std::optional<double> number(std::string_view text) {
+  const treal_text r = parse_real(text);
+  if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
+  return r.value;
+}
+
+}  // namespace
+
+tcommand_line::tmode tcommand_line::mode() const {
+  if (help) return tmode::help;
+  if (!render.empty()) return tmode::render;
+  return tmode::window;
+}
+
+tparsed_command_line parse_command_line(const std::vector<std::string_view>& args) {
+  tparsed_command_line r;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    if (a.size() < 2 || a.substr(0, 2) != "--") {
+      r.options.files.emplace_back(a);
+      continue;
+    }
+    const std::size_t eq = a.find('=');
+    const std::string_view flag = a.substr(0, eq);
+    const toption* option = nullptr;
+    for (const auto& o : kOptions) {
+      if (o.flag == flag) option = &o;
+    }
+    if (!option) {
+      r.error = "unknown option " + std::string(flag);
+      return r;
+    }
+    if (option->value.empty()) {
+      r.options.help = true;
+      continue;
+    }
+    std::string_view value;
+    if (eq != std::string_view::npos) {
+      value = a.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      r.error = std::string(flag) + " needs a value: " + std::string(option->value);
+      return r;
+    }
+    r.options.*(option->target) = std::string(value);
+  }
+  return r;
+}
+
+std::string usage_text() {
+  std::string s = "usage: sdro [FILE.kcf] [options]\n";
+  for (const auto& o : kOptions) {
+    std::string line = "  " + std::string(o.flag);
+    if (!o.value.empty()) line += " " + std::string(o.value);
+    if (line.size() < 44) line.resize(44, ' ');
+    s += line + " " + std::string(o.help) + "\n";
+  }
+  return s;
+}
+
+std::optional<tcommand_date> parse_command_date(std::string_view s) {
+  tcommand_date d;
+  int sign = 1;
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+    sign = s.front() == '-' ? -1 : 1;
+    s.remove_prefix(1);
+  }
+  int minute = 0;
+  double second = 0;
+  if (!read_number(s, 4, 4, d.year) || !expect(s, '-') || !read_number(s, 2, 2, d.month) ||
+      !expect(s, '-') || !read_number(s, 2, 2, d.day) || !(expect(s, 'T') || expect(s, ' '))) {
+    return std::nullopt;
+  }
+  int hour = 0;
+  if (!read_number(s, 2, 2, hour) || !expect(s, ':') || !read_number(s, 2, 2, minute)) return std::nullopt;
+  if (!s.empty() && s.front() == ':') {
+    s.remove_prefix(1);
+    int whole = 0;
+    if (!read_number(s, 2, 2, whole)) return std::nullopt;
+    second = whole;
+  }
+  d.year *= sign;
+  if (d.year < -4712 || d.year > 9999 || d.month < 1 || d.month > 12 || d.day < 1 ||
+      d.day > days_in_month(d.year, d.month) || hour > 23 || minute > 59 || second >= 60) {
+    return std::nullopt;
+  }
+  d.hours = hour + minute / 60.0 + second / 3600.0;
+  if (s.empty() || s == "Z") return d;
+  const int zone_sign = s.front() == '-' ? -1 : s.front() == '+' ? 1 : 0;
+  if (zone_sign == 0) return std::nullopt;
+  s.remove_prefix(1);
+  int zh = 0, zm = 0;
+  if (!read_number(s, 2, 2, zh) || !expect(s, ':') || !read_number(s, 2, 2, zm) || !s.empty()) {
+    return std::nullopt;
+  }
+  if (zh > 12 || zm > 59 || (zh == 12 && zm > 0)) return std::nullopt;
+  d.zone_hours = zone_sign * zh;
+  d.zone_minutes = zone_sign * zm;
+  return d;
+}
+
+std::optional<tcommand_place> parse_command_place(std::string_view s) {
+  std::vector<std::string_view> parts;
+  while (true) {
+    const std::size_t comma = s.find(',');
+    parts.push_back(s.substr(0, comma));
+    if (comma == std::string_view::npos) break;
+    s.remove_prefix(comma + 1);
+  }
+  if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+  const auto lat = number(parts[0]);
+  const auto lon = number(parts[1]);
+  if (!lat || !lon || std::abs(*lat) > 90 || std::abs(*lon) > 180) return std::nullopt;
+  tcommand_place p{*lat, *lon, 0};
+  if (parts.size() == 3) {
+    const auto h = number(parts[2]);
+    if (!h || *h < -1000 || *h > 10000) return std::nullopt;
+    p.height = static_cast<int>(std::lround(*h));
+  }
+  return p;
+}
+
+std::optional<int> parse_command_size(std::string_view s) {
+  int v = 0;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || p != s.data() + s.size() || v < 100 || v > 2750) return std::nullopt;
+  return v;
+}
+
+}  // namespace sdro

@@ -1,0 +1,62 @@
+// The command line: one table of options (command_line.cpp) serves parsing
+// and the usage text. A later mode adds its flags as rows of that table and a
+// member here; a mode is chosen by its flag (see tcommand_line::mode).
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sdro {
+
+struct tcommand_line {
+  std::string render;   ///< --render OUT.png: headless chart image
+  std::string config;   ///< --config FILE.kcf
+  std::string date;     ///< --date YYYY-MM-DDTHH:MM[:SS][Z|±HH:MM]
+  std::string place;    ///< --place LAT,LON[,HEIGHT] (longitude east positive)
+  std::string size;     ///< --size PIXELS: chart diameter
+  std::string datadir;  ///< --datadir DIR
+  std::string ini;      ///< --ini FILE: settings file
+  bool help = false;    ///< --help
+  std::vector<std::string> files;  ///< plain arguments (a configuration file to open)
+
+  enum class tmode { window, render, help };
+  tmode mode() const;
+};
+
+/// Parses argv[1..]. On error `error` holds a message and the result is unusable.
+struct tparsed_command_line {
+  tcommand_line options;
+  std::string error;
+};
+tparsed_command_line parse_command_line(const std::vector<std::string_view>& args);
+
+/// The usage text listing every option.
+std::string usage_text();
+
+/// An instant given on the command line: the civil date and time with the
+/// zone offset it was written in (UT when no zone was given).
+struct tcommand_date {
+  int year = 2000, month = 1, day = 1;
+  double hours = 0.0;
+  int zone_hours = 0;    ///< −12..12
+  int zone_minutes = 0;  ///< same sign as the offset
+};
+/// Reads YYYY-MM-DDTHH:MM[:SS][Z|±HH:MM] (a leading sign on the year allowed).
+std::optional<tcommand_date> parse_command_date(std::string_view text);
+
+/// A place given on the command line, ISO 6709 order and signs.
+struct tcommand_place {
+  double latitude = 0.0;        ///< degrees, north positive
+  double east_longitude = 0.0;  ///< degrees, east positive
+  int height = 0;               ///< metres
+};
+/// Reads LAT,LON[,HEIGHT].
+std::optional<tcommand_place> parse_command_place(std::string_view text);
+
+/// Reads a chart diameter of 100..2750 pixels.
+std::optional<int> parse_command_size(std::string_view text);
+
+}  // namespace sdro

@@ -1,0 +1,54 @@
+// The commands of the main window as one table: each command names its menu,
+// its caption in both languages, its shortcut, what it does and, optionally,
+// when it is enabled and ticked. A subsystem adds its commands with a
+// function of its own that calls tcommand_table::add (see the add_*_commands
+// functions called by TKyr5Main); captions follow the language switch and
+// the states are evaluated whenever a menu opens or the cycle runs.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QKeySequence>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "astro/language.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace sdro {
+
+/// The nine menus in menu-bar order.
+enum class tmenu : int { datei, konfiguration, einstellungen, zeit_und_ort, objekte, ansicht, karte, info, hilfe };
+inline constexpr int kMenuCount = 9;
+
+struct tcommand {
+  tbitext caption;               ///< an empty English caption keeps the German one
+  QKeySequence key = {};
+  std::function<void()> run;
+  std::function<bool()> enabled = {};  ///< empty: always enabled
+  std::function<bool()> checked = {};  ///< empty: not checkable
+  bool separator_before = false;
+};
+
+class tcommand_table {
+ public:
+  explicit tcommand_table(QMenuBar* bar);
+  QAction* add(tmenu menu, tcommand command);
+  QMenu* menu(tmenu m) const { return menus_[static_cast<int>(m)]; }
+  /// Captions of the menus and commands in the current language.
+  void retranslate();
+  /// Enabled states and check marks; menus without commands are hidden.
+  void refresh();
+  /// The action of a command by its German caption (nullptr if none).
+  QAction* action(std::string_view german_caption) const;
+
+ private:
+  std::array<QMenu*, kMenuCount> menus_{};
+  std::vector<std::pair<QAction*, tcommand>> commands_;
+};
+
+}  // namespace sdro

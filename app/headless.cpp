@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/headless.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+
+#include <algorithm>
+#include <iostream>
+
+#include "app/engine/engine.h"
+#include "app/start_options.h"
+#include "astro/file_io.h"
+
+namespace sdro {
+namespace {
+
+bool any_error(const tscripted_messages& messages) {
+  return std::any_of(messages.records().begin(), messages.records().end(),
+                     [](const tmessage_record& r) { return r.icon == tmessage_icon::error; });
+}
+
+int fail(const std::string& text) {
+  std::cerr << "sdro: " << text << '\n';
+  return 1;
+}
+
+bool write_png(const QImage& image, const std::string& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return false;
+  return write_file_atomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace
+
+int run_render(const tcommand_line& cl) {
+  if (const std::string bad = check_command_values(cl); !bad.empty()) {
+    std::cerr << "sdro: " << bad << '\n';
+    return 2;
+  }
+  tscripted_messages messages(&std::cerr);
+  tengine engine(messages);
+  if (!engine.initialisieren(start_options(cl, false))) return fail("the start-up failed");
+  engine.first_show();
+  if (!cl.config.empty() && !engine.load_configuration(cl.config)) {
+    return fail(messages.records().empty() ? "configuration file not found: " + cl.config
+                                           : "configuration file not loaded: " + cl.config);
+  }
+  apply_command_values(engine, cl);
+  engine.zyklus();
+  if (any_error(messages)) return fail("the chart was not drawn without errors");
+
+  const int d = engine.konfig().kartengroesse;
+  if (!write_png(engine.bitmap().copy(0, 0, d, d), cl.render)) return fail("cannot write " + cl.render);
+  for (const std::string& text : engine.statuszeile().texts()) std::cout << text << '\n';
+  std::cout << cl.render << '\n';
+  return 0;
+}
+
+}  // namespace sdro
