@@ -191,21 +191,26 @@ FontMetrics PaintDeviceSurface::font_metrics() const {
 }
 
 void PaintDeviceSurface::do_text(int x, int y, std::string_view text) {
+  // Placed and drawn in device coordinates, where y always points down, so
+  // that "top" means the top of the glyphs and they stay upright.
   const QString s = to_qstring(text);
-  const TextPlacement at = place_text(x, y, state().text_align, text_extent(text).cx,
-                                      font_metrics());
-  if (state().background_mode == BackgroundMode::opaque) {
-    do_fill_rect(at.cell, Brush::solid(state().background_colour));
-  }
+  const QFont font = device_font();
+  const QFontMetricsF m(font, &device_);
+  const QPointF anchor = transform_.map(QPointF(x, y));
+  const TextPlacement at =
+      place_text(rnd(anchor.x()), rnd(anchor.y()), state().text_align,
+                 rnd(m.horizontalAdvance(s)), {rnd(m.ascent()), rnd(m.descent())});
   apply_common();
-  // Glyphs are drawn in device coordinates so that they stay upright.
-  QPointF origin = transform_.map(QPointF(at.left, at.baseline));
-  if (transform_.m11() < 0) origin.rx() -= text_extent(text).cx * std::abs(transform_.m11());
   painter_.setWorldTransform(QTransform());
-  painter_.setFont(device_font());
+  if (state().background_mode == BackgroundMode::opaque) {
+    const PixelRect& c = at.cell;
+    painter_.fillRect(QRectF(c.left, c.top, c.width(), c.height()),
+                      to_qcolor(state().background_colour));
+  }
+  painter_.setFont(font);
   painter_.setPen(to_qcolor(state().text_colour));
   painter_.setBackgroundMode(Qt::TransparentMode);
-  painter_.drawText(origin, s);
+  painter_.drawText(QPointF(at.left, at.baseline), s);
 }
 
 }  // namespace sdro
