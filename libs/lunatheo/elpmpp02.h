@@ -2,10 +2,10 @@
 // The ELP/MPP02 lunar solution (Chapront & Francou 2003, constants fitted to
 // DE405): geocentric rectangular position of the Moon.
 //
-// Accuracy of the complete series against DE405: a few milliarcseconds and
-// metres over 1950-2060, a few arcseconds over 1500-2500, degrading slowly
-// farther out (the polynomial parts dominate beyond a few thousand years).
-// Finite for every finite T within +/-100 centuries; never throws.
+// Accuracy: the constants are fitted to DE405 over 1950-2060, where the
+// complete series follow it closely; farther out the accuracy degrades
+// slowly (the polynomial parts dominate beyond a few thousand years).
+// Finite for every T within +/-100 centuries; never throws.
 #pragma once
 
 namespace sdro::elp {

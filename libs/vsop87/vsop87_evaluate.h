@@ -4,10 +4,10 @@
 // of date, with their time derivatives and the rectangular state formed
 // from them.
 //
-// Accuracy: that of VSOP87 D itself when every term is kept (better than 1"
-// for Mercury to Mars over 4000 years around J2000 and for Jupiter to
-// Neptune over 2000 years; see the published theory); truncated sums are
-// described in libs/README.md. Routines never throw and return finite
+// Accuracy: that of VSOP87 D itself when every term is kept (1" over 4000
+// years around J2000 for Mercury to Mars, 2000 years for Jupiter and Saturn,
+// 6000 years for Uranus and Neptune, by the authors' comparison); truncated
+// sums are described in libs/README.md. Routines never throw and return finite
 // values for every finite time argument within +/-100 centuries.
 #pragma once
 
