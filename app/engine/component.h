@@ -18,7 +18,8 @@
 //   compute_positions   karteZeichnen when positionenneu or sternemehr (stars,
 //                       bodies, satellites)
 //   draws/draw          karteZeichnen: every component whose draws() is true
-//                       for the chart kind draws into the bitmap, in order;
+//                       for the chart kind draws on the surface over the
+//                       bitmap (cleared with the background first), in order;
 //                       when none does, the engine draws the empty chart
 //   status              statuszeile: add or fill status-line panels
 // SPDX-License-Identifier: GPL-3.0-or-later
@@ -26,10 +27,9 @@
 
 #include <string_view>
 
-class QImage;
-
 namespace sdro {
 
+class Zeichenflaeche;
 class tengine;
 struct tkonfiguration;
 struct tstatuszeile;
@@ -61,7 +61,7 @@ class tcomponent {
   virtual void prepare(tengine&) {}
   virtual void compute_positions(tengine&) {}
   virtual bool draws(int /*kartenart*/, int /*kartenunterart*/) const { return false; }
-  virtual void draw(tengine&, QImage& /*bitmap*/) {}
+  virtual void draw(tengine&, Zeichenflaeche& /*chart*/) {}
   virtual void status(const tengine&, tstatuszeile&) const {}
 };
 

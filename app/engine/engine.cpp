@@ -8,6 +8,7 @@
 #include "app/engine/instant.h"
 #include "astro/chart_kind.h"
 #include "astro/language.h"
+#include "chart/surface/raster_surface.h"
 
 namespace sdro {
 
@@ -145,7 +146,7 @@ void tengine::apply(const tkonfiguration& k) {
   step(tapply_step::einstellungen);
   step(tapply_step::aktive_kleinkoerper);
   for (int i = 0; i < kSchriftenCount; ++i) {
-    const tfarbe farbe = konfig_.schriften[i].farbe;
+    const tfarbwert farbe = konfig_.schriften[i].farbe;
     konfig_.schriften[i] = k.schriften[i];
     if (nacht_) {
       schriftfarben_tag_[i] = k.schriften[i].farbe;
@@ -224,16 +225,16 @@ void tengine::aktualisieren() {
 }
 
 void tengine::draw_chart() {
-  const int d = konfig_.kartengroesse;
+  RasterSurface surface(bitmap_);
+  clear_chart(surface);
   bool drawn = false;
   for (auto& c : components_) {
     if (c->draws(konfig_.kartenart, konfig_.kartenunterart)) {
-      if (!drawn) bitmap_.fill(Qt::black);
-      c->draw(*this, bitmap_);
+      c->draw(*this, surface);
       drawn = true;
     }
   }
-  if (!drawn) draw_empty_chart(bitmap_, konfig_, d);
+  if (!drawn) draw_empty_chart(surface, konfig_, konfig_.kartengroesse);
 }
 
 void tengine::karteZeichnen() {

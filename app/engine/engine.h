@@ -229,7 +229,7 @@ class tengine {
   tlabel_store* label_store_ = nullptr;
   bool nacht_ = false;
   tfarbtabelle farben_tag_{};  ///< the day table while night dimming is on
-  std::array<tfarbe, kSchriftenCount> schriftfarben_tag_{};  ///< font day colours while night is on
+  std::array<tfarbwert, kSchriftenCount> schriftfarben_tag_{};  ///< font day colours while night is on
   std::array<bool, 3> anzeige_bahndatei_{};  ///< planeten, planetoiden, kometen while a track file is open
   std::vector<std::unique_ptr<tcomponent>> components_;
 };

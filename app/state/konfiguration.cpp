@@ -27,14 +27,14 @@ namespace {
 /// height (the convention for "character height without internal leading").
 std::int32_t pixel_height(std::int32_t points) { return -((points * 96 + 36) / 72); }
 
-tschrift font(const char* name, std::int32_t points, tfarbe colour) {
+tschrift font(const char* name, std::int32_t points, tfarbwert colour) {
   return {points, pixel_height(points), name, colour, 0};
 }
 
 }  // namespace
 
 std::array<tschrift, kSchriftenCount> default_fonts() {
-  const tfarbe grey = farbe_rgb(128, 128, 128);
+  const tfarbwert grey = farbe_rgb(128, 128, 128);
   return {
       font("Arial", 8, grey),
       font("Arial", 8, grey),

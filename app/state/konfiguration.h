@@ -30,12 +30,12 @@ using traw_block = std::array<std::uint8_t, N>;
 enum tkoordinatendichte : std::uint8_t { gradnetz_weit = 0, gradnetz_mittel = 1, gradnetz_eng = 2 };
 
 /// A colour: red in the low byte, green in the middle byte, blue in the high byte.
-using tfarbe = std::int32_t;
-constexpr tfarbe farbe_rgb(int red, int green, int blue) {
-  return static_cast<tfarbe>(red | (green << 8) | (blue << 16));
+using tfarbwert = std::int32_t;
+constexpr tfarbwert farbe_rgb(int red, int green, int blue) {
+  return static_cast<tfarbwert>(red | (green << 8) | (blue << 16));
 }
 inline constexpr int kFarbenCount = 39;
-using tfarbtabelle = std::array<tfarbe, kFarbenCount>;
+using tfarbtabelle = std::array<tfarbwert, kFarbenCount>;
 /// The start-up day colours.
 tfarbtabelle default_day_colours();
 
@@ -44,7 +44,7 @@ struct tschrift {
   std::int32_t groesse = 8;      ///< size in points
   std::int32_t hoehe = -11;      ///< height in pixels (negative: character height, 96 dpi)
   std::string name = "Arial";    ///< face name, UTF-8
-  tfarbe farbe = farbe_rgb(128, 128, 128);  ///< day colour
+  tfarbwert farbe = farbe_rgb(128, 128, 128);  ///< day colour
   std::uint8_t stil = 0;         ///< bit 0 bold, 1 italic, 2 underline, 3 strike-out
 };
 inline constexpr int kSchriftenCount = 9;

@@ -26,7 +26,7 @@ struct trecorder : tcomponent {
   void prepare(tengine&) override { log->push_back("prepare"); }
   void compute_positions(tengine&) override { log->push_back("positions"); }
   bool draws(int kind, int sub) const override { return claim && kind == 200 && sub == 0; }
-  void draw(tengine&, QImage&) override { log->push_back("draw"); }
+  void draw(tengine&, Zeichenflaeche&) override { log->push_back("draw"); }
 };
 
 class EngineTest : public ::testing::Test {
