@@ -120,8 +120,7 @@ void tengine::take_members(const tkonfiguration& k) {
   konfig_.drehwinkel = ((konfig_.drehwinkel % 360) + 360) % 360;
   if (!datenbestand_.ppm) konfig_.ppm = false;
   if (datenbestand_.ppm && !datenbestand_.sao) konfig_.ppm = true;
-  if (konfig_.theorie.planetentheorie == 1 && !bibliotheken_.vsopdok) konfig_.theorie.planetentheorie = 0;
-  if (konfig_.theorie.planetentheorie == 2 && !bibliotheken_.vsopcok) konfig_.theorie.planetentheorie = 0;
+  konfig_.theorie = accepted_theory(k.theorie, usability_);
 }
 
 void tengine::apply(const tkonfiguration& k) {

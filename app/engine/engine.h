@@ -46,13 +46,6 @@ struct tlaufzeit {
   bool bahndateioffen = false;  ///< an orbit-track file is open
 };
 
-/// Set once at start-up by the identification of the theory libraries.
-struct tbibliotheken {
-  bool elpok = false;   ///< lunar theory library answered 17
-  bool vsopdok = false; ///< VSOP87 D library answered 112
-  bool vsopcok = false; ///< VSOP87 C library answered 113
-};
-
 /// Optional files found in the data directory.
 struct tdatenbestand {
   bool mondkarte = false;  ///< "sdk.dat": Moon map available
@@ -97,8 +90,9 @@ class tengine {
   const tsettings& settings() const { return settings_; }
   tinifile& ini() { return ini_; }
   const std::filesystem::path& settings_path() const { return settings_path_; }
-  tbibliotheken& bibliotheken() { return bibliotheken_; }
-  const tbibliotheken& bibliotheken() const { return bibliotheken_; }
+  /// Which theory libraries identified themselves at start-up (vsopdok,
+  /// vsopcok and elpok of the program's design).
+  const tlibraryusability& library_usability() const { return usability_; }
   const tdatenbestand& datenbestand() const { return datenbestand_; }
   tsternauswahl& sternauswahl() { return sternauswahl_; }
   const std::filesystem::path& datenverzeichnis() const { return datenverzeichnis_; }
@@ -214,7 +208,7 @@ class tengine {
   tinifile ini_;
   std::filesystem::path settings_path_;
   bool interactive_ = true;
-  tbibliotheken bibliotheken_;
+  tlibraryusability usability_;
   tdatenbestand datenbestand_;
   tsternauswahl sternauswahl_;
   std::filesystem::path datenverzeichnis_;

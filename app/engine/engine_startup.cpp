@@ -7,6 +7,7 @@
 
 #include "astro/chart_kind.h"
 #include "astro/language.h"
+#include "ephem/theory_libraries.h"
 
 namespace sdro {
 namespace {
@@ -72,11 +73,11 @@ bool tengine::initialisieren(const tstart_options& options) {
   screen_width_ = options.screen_width;
   flags_ = tlaufzeit{};
 
-  // Defaults of every configuration member; the library flags (none of the
-  // theory libraries is identified yet, so the own series are used).
+  // Defaults of every configuration member; the theory libraries identify
+  // themselves once, and the start-up theory follows from them.
   konfig_ = default_konfiguration();
-  bibliotheken_ = tbibliotheken{};
-  konfig_.theorie.planetentheorie = bibliotheken_.vsopdok ? 1 : 0;
+  usability_ = identify_theory_libraries();
+  konfig_.theorie = startup_theory(usability_);
 
   // The settings file and the first-run question.
   settings_path_ = options.settings_file.empty() ? settings_file_path(options.program)

@@ -80,7 +80,6 @@ std::string magnitude_label(int magnitude_hundredths) {
 
 tstatuszeile statuszeile(const tengine& engine) {
   const tkonfiguration& k = engine.konfig();
-  const tbibliotheken& lib = engine.bibliotheken();
   tstatuszeile s;
   s.datum = date_panel(k.zeitort, k.uselast);
   if (k.kartenart == ka_zoom || k.kartenart == ka_anblick) s.koordinaten = centre_panel(k);
@@ -90,10 +89,8 @@ tstatuszeile statuszeile(const tengine& engine) {
   }
   const tdatenbestand& d = engine.datenbestand();
   s.katalog = (k.ppm && d.ppm) ? "PPM" : d.sao ? "SAO" : d.ppm ? "PPM" : "";
-  s.planetentheorie = (k.theorie.planetentheorie == 1 && lib.vsopdok)   ? "VSOP87 D"
-                      : (k.theorie.planetentheorie == 2 && lib.vsopcok) ? "VSOP87 C"
-                                                                        : "Newcomb";
-  s.mondtheorie = (k.theorie.mondtheorie != 0 && lib.elpok) ? "ELP-2000/82" : "Brown";
+  s.planetentheorie = theory_panel_text(k.theorie);
+  s.mondtheorie = lunar_panel_text(k.theorie, engine.library_usability());
   s.grenzgroesse = magnitude_label(k.kartenart == ka_zoom ? k.grenzgroessesao : k.grenzgroessesterne);
   for (const auto& c : engine.components()) c->status(engine, s);
   return s;

@@ -119,11 +119,11 @@ void describe_record(K& k, V& v) {
   v.raw("bahndatei", 3856, k.bahndatei);
   v.flag("weltzeitbeibehalten", 3880, k.weltzeitbeibehalten);
   v.u8("dichteHorizont", 3881, k.dichteHorizont, g10, g20);
-  v.u8("theorie.planetentheorie", 3882, k.theorie.planetentheorie, 0, 2);
-  v.u8("theorie.mondtheorie", 3883, k.theorie.mondtheorie, 0, 255);
-  v.u8("theorie.mitgefuehrt", 3884, k.theorie.mitgefuehrt, 0, 255);
-  for (std::size_t i = 0; i < k.theorie.stoerplaneten.size(); ++i) {
-    v.u8(v.indexed("theorie.stoerplaneten", i), 3885 + i, k.theorie.stoerplaneten[i], 0, 1);
+  v.u8("theorie.planet_theory", 3882, k.theorie.planet_theory, theorie_eigen, theorie_vsop87c);
+  v.u8("theorie.lunar_library", 3883, k.theorie.lunar_library, 0, 255);
+  v.u8("theorie.reserved", 3884, k.theorie.reserved, 0, 255);
+  for (std::size_t i = 0; i < k.theorie.perturbers.size(); ++i) {
+    v.u8(v.indexed("theorie.perturbers", i), 3885 + i, k.theorie.perturbers[i], 0, 1);
   }
   v.u16("aktualisierungsintervall", 3894, k.aktualisierungsintervall, 1, 240);
   v.flag("echtzeit", 3896, k.echtzeit);

@@ -19,6 +19,7 @@
 
 #include "astro/enums.h"
 #include "astro/zeitort.h"
+#include "ephem/theory_selection.h"
 
 namespace sdro {
 
@@ -61,14 +62,6 @@ enum tschriftindex : int {
   schrift_horizont = 8,
 };
 std::array<tschrift, kSchriftenCount> default_fonts();
-
-/// Theory choice of the record (12 bytes).
-struct ttheorieblock {
-  std::uint8_t planetentheorie = 0;  ///< 0 own series, 1 VSOP87 D library, 2 VSOP87 C library
-  std::uint8_t mondtheorie = 0;      ///< lunar theory switch
-  std::uint8_t mitgefuehrt = 0;      ///< switch carried along
-  std::array<std::uint8_t, 9> stoerplaneten{1, 1, 1, 1, 1, 1, 1, 1, 1};  ///< Mercury … Pluto perturb
-};
 
 inline constexpr std::size_t kSatellitenauswahlCount = 1300;
 inline constexpr std::size_t kHorizontprofilCount = 361;
@@ -127,7 +120,7 @@ struct tkonfiguration {
   traw_block<24> bahndatei{};              ///< orbit-track file settings
   bool weltzeitbeibehalten = true;
   tdichteHorizont dichteHorizont = g15;
-  ttheorieblock theorie;
+  ttheoriewahl theorie;                    ///< planetary and lunar theory, perturbing planets
   std::uint16_t aktualisierungsintervall = 10;  ///< seconds, 1..240
   bool echtzeit = false;
   std::array<std::uint8_t, kSatellitenauswahlCount> satellitenauswahl = all_satellites_shown();

@@ -96,6 +96,7 @@ TEST_F(EngineTest, CaptureLeavesNightColoursAndTrackFlagsInPlace) {
 }
 
 TEST_F(EngineTest, ApplyNormalisesSetterValues) {
+  const tscopedtheorylibraries none(ttheorylibraries{});
   auto e = make();
   e->set_meteor_count(3);
   ASSERT_TRUE(e->initialisieren(options()));
@@ -111,8 +112,8 @@ TEST_F(EngineTest, ApplyNormalisesSetterValues) {
       {[](tkonfiguration& k) { k.useaberrat = true; }, [](const tkonfiguration& k) { return !k.useaberrat; }},
       {[](tkonfiguration& k) { k.ppm = true; }, [](const tkonfiguration& k) { return !k.ppm; }},
       {[](tkonfiguration& k) { k.drehwinkel = -90; }, [](const tkonfiguration& k) { return k.drehwinkel == 270; }},
-      {[](tkonfiguration& k) { k.theorie.planetentheorie = 1; },
-       [](const tkonfiguration& k) { return k.theorie.planetentheorie == 0; }},
+      {[](tkonfiguration& k) { k.theorie.planet_theory = 1; },
+       [](const tkonfiguration& k) { return k.theorie.planet_theory == 0; }},
       {[](tkonfiguration& k) { k.kartengroesse = 5000; },
        [](const tkonfiguration& k) { return k.kartengroesse == 1430; }},
   };

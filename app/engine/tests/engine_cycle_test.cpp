@@ -79,7 +79,10 @@ TEST_F(EngineTest, UndoKeepsTwoSnapshotsAfterTheStartPhase) {
   EXPECT_EQ(e->history().count(), 1u);
 }
 
+std::int32_t answers_112() { return 112; }
+
 TEST_F(EngineTest, StatusLineShowsDatePlaceAndTheories) {
+  const tscopedtheorylibraries none(ttheorylibraries{});
   auto e = make();
   ASSERT_TRUE(e->initialisieren(options()));
   LanguageScope german_texts(german);
@@ -98,6 +101,21 @@ TEST_F(EngineTest, StatusLineShowsDatePlaceAndTheories) {
   EXPECT_EQ(s.koordinaten, "RA: 12h00m Dk: 0.0° 30.0°");
   EXPECT_EQ(s.grenzgroesse, "10.9 mag");
   EXPECT_EQ(magnitude_label(-149), "-1.4 mag");
+}
+
+TEST_F(EngineTest, AnIdentifiedLibrarySelectsItsTheoryAtTheStart) {
+  ttheorylibraries d_only;
+  d_only.ping_d = answers_112;
+  const tscopedtheorylibraries libraries(d_only);
+  auto e = make();
+  ASSERT_TRUE(e->initialisieren(options()));
+  EXPECT_TRUE(e->library_usability().plantheod);
+  EXPECT_EQ(e->konfig().theorie.planet_theory, theorie_vsop87d);
+  EXPECT_EQ(e->statuszeile().planetentheorie, "VSOP87 D");
+  tkonfiguration k = e->captured();
+  k.theorie.planet_theory = theorie_vsop87c;  // its library did not answer
+  e->apply(k);
+  EXPECT_EQ(e->konfig().theorie.planet_theory, theorie_eigen);
 }
 
 }  // namespace
