@@ -29,7 +29,7 @@ bool RasterSurface::do_flood_fill(int x, int y, tfarbe colour, FloodMode mode) {
   begin_pixels();
   const std::uint32_t target = colour.to_rgb32() & kRgbMask;
   const SpanSet* clip = clip_spans();
-  const std::function<bool(int, int)> fillable = [&](int px, int py) {
+  const auto fillable = [&](int px, int py) {
     if (clip != nullptr && !clip->contains(px, py)) return false;
     const bool same = (row(py)[px] & kRgbMask) == target;
     return mode == FloodMode::surface ? same : !same;

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/surface/raster_surface.h"
 
-#include <QPainter>
-#include <QPainterPath>
-
-#include "chart/surface/qt_convert.h"
+#include "chart/surface/glyph_cache.h"
 #include "chart/surface/raster_clip.h"
 #include "chart/surface/scan_convert.h"
 #include "chart/surface/text_layout.h"
 
 namespace sdro {
-
-namespace {
-constexpr double kScreenDotsPerInch = 96.0;
-}  // namespace
 
 RasterSurface::RasterSurface(QImage& image) : image_(&image) {
   if (image_->format() != QImage::Format_RGB32) image_->convertTo(QImage::Format_RGB32);
@@ -97,39 +90,40 @@ void RasterSurface::do_set_pixel(int x, int y, tfarbe colour) {
   plot(x, y, colour.to_rgb32());
 }
 
-const QFont& RasterSurface::qfont() const {
-  if (!font_for_ || !(*font_for_ == state().font)) {
-    font_ = make_qfont(state().font, font_pixel_size(state().font, kScreenDotsPerInch), true);
-    font_for_ = state().font;
+const GlyphFace& RasterSurface::face() const {
+  if (face_ == nullptr || !(face_for_ == state().font)) {
+    face_ = &GlyphFace::of(state().font);
+    face_for_ = state().font;
   }
-  return font_;
+  return *face_;
 }
 
 Extent RasterSurface::text_extent(std::string_view text) const {
-  const QFontMetrics m(qfont());
-  return {m.horizontalAdvance(to_qstring(text)), m.ascent() + m.descent()};
+  const GlyphFace& glyphs = face();
+  return {glyphs.width(code_points(text)), glyphs.metrics().height()};
 }
 
-FontMetrics RasterSurface::font_metrics() const {
-  const QFontMetrics m(qfont());
-  return {m.ascent(), m.descent()};
-}
+FontMetrics RasterSurface::font_metrics() const { return face().metrics(); }
 
 void RasterSurface::do_text(int x, int y, std::string_view text) {
-  const QString s = to_qstring(text);
-  const QFontMetrics m(qfont());
-  const TextPlacement at =
-      place_text(x, y, state().text_align, m.horizontalAdvance(s), {m.ascent(), m.descent()});
+  begin_pixels();
+  const GlyphFace& glyphs = face();
+  const std::u32string chars = code_points(text);
+  const TextPlacement at = place_text(x, y, state().text_align, glyphs.width(chars), glyphs.metrics());
   if (state().background_mode == BackgroundMode::opaque) {
     do_fill_rect(at.cell, Brush::solid(state().background_colour));
   }
-  QPainter p(image_);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
-  if (state().clip) p.setClipPath(state().clip->path());
-  p.setFont(qfont());
-  p.setPen(to_qcolor(state().text_colour));
-  p.drawText(QPoint(at.left, at.baseline), s);
+  const Brush ink = Brush::solid(state().text_colour);
+  int pen_x = at.left;
+  for (char32_t c : chars) {
+    const Glyph& g = glyphs.glyph(c);
+    for (int r = g.mask.top(); r < g.mask.bottom(); ++r) {
+      for (const Span& s : g.mask.row(r)) {
+        paint_span(at.baseline + r, pen_x + s.x0, pen_x + s.x1, ink);
+      }
+    }
+    pen_x += g.advance;
+  }
 }
 
 }  // namespace sdro

@@ -1,16 +1,15 @@
 // The raster back-end: draws pixel-exact into a QImage (the off-screen chart
 // bitmap, symbol bitmaps, test images) without antialiasing, text included.
 //
-// Lines, shapes, regions, pixels, flood fill and bit-block copies are
-// rasterised here with the coverage rules of scan_convert.h; only glyphs are
-// left to QPainter. The image must outlive the surface; it is converted to
+// Lines, shapes, regions, pixels, flood fill, bit-block copies and text are
+// rasterised here with the coverage rules of scan_convert.h; QPainter only
+// renders each glyph once (glyph_cache.h). The image must outlive the surface; it is converted to
 // the 32-bit RGB format when it has another one. A QGuiApplication must exist
 // before text is measured or drawn (the offscreen platform serves headless
 // runs and tests).
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFont>
 #include <QImage>
 
 #include <cstdint>
@@ -21,6 +20,8 @@
 #include "chart/surface/zeichenflaeche.h"
 
 namespace sdro {
+
+class GlyphFace;
 
 class RasterSurface final : public Zeichenflaeche {
  public:
@@ -79,9 +80,9 @@ class RasterSurface final : public Zeichenflaeche {
   std::vector<Span> stamp_rows_;  // the round tip of wide pens
   std::vector<std::uint8_t> flood_mask_;
 
-  mutable std::optional<FontSpec> font_for_;
-  mutable QFont font_;
-  const QFont& qfont() const;
+  const GlyphFace& face() const;
+  mutable const GlyphFace* face_ = nullptr;
+  mutable FontSpec face_for_;
 };
 
 }  // namespace sdro

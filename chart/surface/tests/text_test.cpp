@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "chart/surface/glyph_cache.h"
 #include "chart/surface/raster_surface.h"
 #include "chart/surface/tests/surface_test_support.h"
 
@@ -99,6 +100,23 @@ TEST_F(RasterText, FontSizesAndExtents) {
   bold.bold = true;
   s->set_font(bold);
   EXPECT_GT(s->text_extent("Jupiter").cx, regular);
+}
+
+TEST_F(RasterText, TextIsMeasuredAndDrawnByCharacters) {
+  // Extents add up by characters, multi-byte ones included.
+  EXPECT_EQ(s->text_extent("Ä").cx + s->text_extent("quator 15°").cx,
+            s->text_extent("Äquator 15°").cx);
+  const struct {
+    std::string_view utf8;
+    std::u32string chars;
+  } cases[] = {{"Süd", U"Süd"}, {"15°", U"15°"}, {"\xE2\x82\xAC", U"€"},
+               {"a\xFF" "b", U"a\uFFFDb"}, {"\xC3", U"\uFFFD"}};
+  for (const auto& c : cases) EXPECT_EQ(code_points(c.utf8), c.chars) << c.utf8;
+  // Text obeys the clip like every other drawing.
+  s->set_clip(Region::rectangle(0, 0, 100, 120));
+  ink_of("MMMMMMMMMM", {HAlign::centre, VAlign::baseline});
+  EXPECT_LE(bounds_of(image, kInk).right, 100);
+  EXPECT_GT(count(image, kInk), 0);
 }
 
 }  // namespace
