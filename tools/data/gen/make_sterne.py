@@ -44,8 +44,7 @@ def level_counts(mags):
 
 def main(argv):
     args = cli_folders(argv, __doc__)
-    root = os.path.join(args.cache, 'stellarium-data', 'usr', 'share', 'stellarium')
-    entries = build_star_list(root, FAINTEST)
+    entries = build_star_list(args.cache, FAINTEST)
     entries.sort(key=lambda e: (-magnitude_hundredths(e.vmag), -e.vmag, e.ra, e.dec))
     data = b''.join(star_record(e) for e in entries)
     mags = [magnitude_hundredths(e.vmag) for e in entries]

@@ -60,8 +60,7 @@ def write_catalogue(entries, out, sao_file):
 
 def main(argv):
     args = cli_folders(argv, __doc__)
-    root = os.path.join(args.cache, 'stellarium-data', 'usr', 'share', 'stellarium')
-    entries = build_star_list(root, FAINTEST)
+    entries = build_star_list(args.cache, FAINTEST)
     check(len(entries) > 550000, f'only {len(entries)} stars for the zone catalogues')
     write_catalogue(entries, args.out, sao_file=False)
     write_catalogue(entries, args.out, sao_file=True)

@@ -25,6 +25,7 @@ PACKAGES = {
         './usr/share/doc/stellarium-data/copyright']),
     'kstars-data': ('deb', '5:3.6.2-2', [
         './usr/share/kstars/OpenNGC.kscat',
+        './usr/share/kstars/stars.dat',
         './usr/share/kstars/asteroids.dat',
         './usr/share/kstars/comets.dat',
         './usr/share/kstars/cometels.json.gz',

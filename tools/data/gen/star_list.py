@@ -10,6 +10,7 @@ import os
 from collections import namedtuple
 
 import star_catalogue as sc
+from epoch_fix import repair_epochs
 from common import check, separation_deg, unit_vector, to_cp1252
 
 MERGE_RADIUS_ARCSEC = 10.0
@@ -75,11 +76,14 @@ def _merge_components(stars):
     return merged + [(s, s.vmag + MAGNITUDE_BIN_CENTRE) for s in rest]
 
 
-def build_star_list(stellarium_root, faintest):
+def build_star_list(cache, faintest):
     """All stars with a magnitude estimate below faintest, with numbers and names."""
+    stellarium_root = os.path.join(cache, 'stellarium-data', 'usr', 'share', 'stellarium')
     stars_dir = os.path.join(stellarium_root, 'stars', 'default')
     raw = sc.read_all_stars(stars_dir)
     check(len(raw) > 600000, f'only {len(raw)} stars in the source catalogue')
+    raw, fixed = repair_epochs(raw, os.path.join(cache, 'kstars-data', 'usr', 'share', 'kstars', 'stars.dat'))
+    check(100 <= fixed <= 200, f'{fixed} stars with repaired epochs, expected about 140')
     cross = sc.read_cross_ids(stars_dir)
     scientific = sc.read_designations(os.path.join(stars_dir, 'name.fab'))
     proper = sc.read_designations(os.path.join(stellarium_root, 'skycultures', 'western', 'star_names.fab'))
