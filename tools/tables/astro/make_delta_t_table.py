@@ -1,0 +1,132 @@
+#!/usr/bin/python3
+"""Builds astro/delta_t_table.h, the yearly table of ΔT = TT − UT.
+
+Sources:
+  * 1620 … 1972: the classical table of ΔT every second year (tenths of a
+    second), as the program has always carried it; the odd years are the
+    midpoints, so linear interpolation in the yearly table gives exactly the
+    values of the two-year table.
+  * 1973 … last observed year: ΔT observed by the IERS (daily values of
+    finals2000A, TT − UT1), sampled at the start of each Julian year
+    (JD 2451545 + (year − 2000)·365.25, the abscissa the program uses).
+    The values are read from the IERS data that python3-skyfield ships
+    (skyfield/data/iers.npz) and kept in delta_t_observed.csv beside this
+    script, so the table can be rebuilt without skyfield.
+
+Usage: tools/tables/astro/make_delta_t_table.py [--refresh-observed]
+  --refresh-observed  re-read skyfield's IERS data into delta_t_observed.csv
+Writes astro/delta_t_table.h (run from anywhere).
+"""
+import csv
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.abspath(os.path.join(HERE, '..', '..', '..'))
+OBSERVED_CSV = os.path.join(HERE, 'delta_t_observed.csv')
+OUTPUT = os.path.join(ROOT, 'astro', 'delta_t_table.h')
+
+# ΔT in tenths of seconds, 1620, 1622, … 2010.
+CLASSICAL_FIRST_YEAR = 1620
+CLASSICAL = [
+    1240, 1150, 1060, 980, 910, 850, 790, 740, 700, 650, 620, 580, 550, 530,
+    500, 480, 460, 440, 420, 400, 370, 350, 330, 310, 280, 260, 240, 220,
+    200, 180, 160, 140, 130, 120, 110, 100, 90, 90, 90, 90, 90, 90, 90, 90,
+    100, 100, 100, 100, 100, 110, 110, 110, 110, 110, 110, 110, 110, 120,
+    120, 120, 120, 120, 130, 130, 130, 130, 140, 140, 140, 150, 150, 150,
+    150, 160, 160, 160, 160, 160, 170, 170, 170, 170, 170, 170, 170, 170,
+    160, 160, 150, 140, 137, 131, 127, 125, 125, 125, 125, 125, 125, 123,
+    120, 114, 106, 96, 86, 75, 66, 60, 57, 56, 57, 59, 62, 65, 68, 71, 73,
+    75, 77, 78, 79, 75, 64, 54, 29, 16, -10, -27, -36, -47, -54, -52, -55,
+    -56, -58, -59, -62, -64, -61, -47, -27, 0, 26, 54, 77, 105, 134, 160,
+    182, 202, 212, 224, 235, 239, 243, 240, 239, 239, 237, 240, 243, 253,
+    262, 273, 282, 291, 300, 307, 314, 322, 331, 340, 350, 365, 383, 402,
+    422, 445, 465, 485, 505, 522, 538, 549, 558, 569, 583, 600, 616, 630,
+    644, 660, 675, 691, 707, 724,
+]
+assert len(CLASSICAL) == 196
+CLASSICAL_LAST_YEAR = 1972   # the observed series takes over after this year
+OBSERVED_FIRST_YEAR = 1973
+# The bundled IERS file was built in September 2022; later values in it are
+# predictions, so the observed series ends with the start of 2022.
+OBSERVED_LAST_YEAR = 2022
+
+
+def refresh_observed():
+    import numpy as np
+    path = '/usr/lib/python3/dist-packages/skyfield/data/iers.npz'
+    arrays = np.load(path)
+    tt = arrays['tt_jd_minus_arange'] + np.arange(len(arrays['tt_jd_minus_arange']))
+    dt = arrays['delta_t_1e7'] / 1e7
+    rows = []
+    for year in range(OBSERVED_FIRST_YEAR, OBSERVED_LAST_YEAR + 1):
+        jd = 2451545.0 + (year - 2000) * 365.25
+        rows.append((year, round(float(np.interp(jd, tt, dt)), 3)))
+    with open(OBSERVED_CSV, 'w', newline='') as f:
+        f.write('# Delta T = TT - UT1 observed by the IERS (finals2000A daily series as bundled\n'
+                '# with python3-skyfield 1.45, skyfield/data/iers.npz), sampled at\n'
+                '# JD 2451545 + (year - 2000) * 365.25; seconds, rounded to 1 ms.\n')
+        w = csv.writer(f)
+        w.writerow(['year', 'delta_t_s'])
+        w.writerows(rows)
+
+
+def read_observed():
+    rows = []
+    with open(OBSERVED_CSV) as f:
+        for line in f:
+            if line.startswith('#') or line.startswith('year'):
+                continue
+            year, value = line.strip().split(',')
+            rows.append((int(year), float(value)))
+    return rows
+
+
+def classical_value(year):
+    i = (year - CLASSICAL_FIRST_YEAR) // 2
+    if (year - CLASSICAL_FIRST_YEAR) % 2 == 0:
+        return CLASSICAL[i] / 10.0
+    return (CLASSICAL[i] + CLASSICAL[i + 1]) / 20.0
+
+
+def main():
+    if '--refresh-observed' in sys.argv:
+        refresh_observed()
+    observed = read_observed()
+    assert observed[0][0] == OBSERVED_FIRST_YEAR
+    values = [classical_value(y) for y in range(CLASSICAL_FIRST_YEAR, CLASSICAL_LAST_YEAR + 1)]
+    for k, (year, value) in enumerate(observed):
+        assert year == OBSERVED_FIRST_YEAR + k
+        values.append(value)
+    last_year = observed[-1][0]
+    lines = []
+    for k in range(0, len(values), 10):
+        chunk = values[k:k + 10]
+        lines.append('    ' + ', '.join('%.3f' % v for v in chunk) + ',  // %d'
+                     % (CLASSICAL_FIRST_YEAR + k))
+    text = f'''// ΔT = TT − UT in seconds at the start of every Julian year
+// (JD 2451545 + (year − 2000)·365.25), {CLASSICAL_FIRST_YEAR} … {last_year}.
+// {CLASSICAL_FIRST_YEAR}–{CLASSICAL_LAST_YEAR}: the classical two-year table (odd years are midpoints);
+// {OBSERVED_FIRST_YEAR}–{last_year}: observed by the IERS.
+// Generated by tools/tables/astro/make_delta_t_table.py; do not edit.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace sdro::delta_t_data {{
+
+inline constexpr int kFirstYear = {CLASSICAL_FIRST_YEAR};
+inline constexpr int kLastYear = {last_year};
+inline constexpr double kSeconds[] = {{
+{chr(10).join(lines)}
+}};
+static_assert(sizeof(kSeconds) / sizeof(kSeconds[0]) == kLastYear - kFirstYear + 1);
+
+}}  // namespace sdro::delta_t_data
+'''
+    with open(OUTPUT, 'w') as f:
+        f.write(text)
+    print('wrote', OUTPUT, len(values), 'years')
+
+
+if __name__ == '__main__':
+    main()
