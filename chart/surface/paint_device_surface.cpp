@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
-#include <QPainterPath>
 #include <QPolygonF>
 
 #include <cmath>
@@ -66,7 +65,11 @@ void PaintDeviceSurface::apply_common() {
                                                                         : Qt::TransparentMode);
   painter_.setBackground(to_qcolor(s.background_colour));
   if (s.clip) {
-    painter_.setClipPath(s.clip->path());
+    if (!clip_for_ || !clip_for_->same_shape(*s.clip)) {
+      clip_path_ = s.clip->path();
+      clip_for_ = *s.clip;
+    }
+    painter_.setClipPath(clip_path_);
   } else {
     painter_.setClipping(false);
   }

@@ -18,9 +18,11 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <map>
+#include <optional>
 
 #include "chart/surface/zeichenflaeche.h"
 
@@ -72,6 +74,8 @@ class PaintDeviceSurface final : public Zeichenflaeche {
   QTransform transform_;
   QPainter painter_;
   std::map<std::pair<qint64, int>, QImage> prepared_;
+  std::optional<Region> clip_for_;  // the region clip_path_ was made from
+  QPainterPath clip_path_;
 };
 
 }  // namespace sdro
