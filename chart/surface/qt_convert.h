@@ -23,11 +23,11 @@ inline QString to_qstring(std::string_view utf8) {
 
 Qt::BrushStyle to_qt_hatch(Hatch h);
 
-/// The font with family and style of the spec and the given pixel size
+/// The font with the family and style of the font description and the given pixel size
 /// (logical units); `aliased` switches glyph antialiasing off.
 QFont make_qfont(const FontSpec& spec, double pixel_size, bool aliased);
 
-/// The pixel size of the spec: |height| for a character height, the size that
+/// The pixel size of a font description: |height| for a character height, the size that
 /// gives that cell height for a positive height, else points at `dots_per_inch`.
 double font_pixel_size(const FontSpec& spec, double dots_per_inch);
 
