@@ -102,8 +102,9 @@ bool TKyr5Main::start() {
   splash.show();
   QApplication::processEvents();
   const bool ok = engine_->initialisieren(start_options(command_line_, true));
-  splash.finish(this);
+  splash.close();
   if (!ok) return false;
+  commands_->retranslate();  // the language is known from the settings now
 
   const tsettings& s = engine_->settings();
   statusBar()->setVisible(s.statusleiste);
