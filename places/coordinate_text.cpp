@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "places/coordinate_text.h"
+
+#include <cmath>
+
+#include "astro/text_format.h"
+
+namespace sdro {
+
+std::string format_place_coordinate(double degrees) {
+  // −0.00004 would otherwise read "-0,0000".
+  const double rounded = std::round(degrees * 1e4) / 1e4;
+  return point_to_comma(format_fixed_trimmed(4, rounded == 0.0 ? 0.0 : rounded));
+}
+
+std::optional<double> parse_place_coordinate(std::string_view text) {
+  const treal_text r = parse_real(comma_to_point(text));
+  if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
+  return r.value;
+}
+
+}  // namespace sdro
