@@ -76,8 +76,9 @@ torbit_state orbit_near_parabolic(double e, double q, double t, double t0) {
   double fac = 0.5 * e;
   double e2 = 0.0;
   double u = 0.0;
+  bool converged = false;
   tstumpff st;
-  for (int k = 0; k < kNearParabolicIterations; ++k) {
+  for (int k = 0; k < kNearParabolicIterations && !converged; ++k) {
     const double a = 1.5 * std::sqrt(fac / (q * q * q)) * c;
     const double b = cube_root_of_sum(a);
     u = b - 1.0 / b;
@@ -85,7 +86,8 @@ torbit_state orbit_near_parabolic(double e, double q, double t, double t0) {
     e2 = u * u * (1.0 - e) / fac;
     st = stumpff(e2);
     fac = 3.0 * e * st.c3;
-    if (std::fabs(e2 - e2_old) < 1e-15 || !std::isfinite(e2)) break;
+    converged = std::fabs(e2 - e2_old) <= 1e-15 * (1.0 + std::fabs(e2));
+    if (!std::isfinite(e2) || !(fac > 0.0)) break;
   }
   const double u2c2 = u * u * st.c2 / fac;
   const double r = q * (1.0 + e * u2c2);
@@ -95,7 +97,11 @@ torbit_state orbit_near_parabolic(double e, double q, double t, double t0) {
   const double k = kGauss / std::sqrt(q * (1.0 + e));
   s.vx = -k * s.y / r;
   s.vy = k * (s.x / r + e);
-  return checked(s);
+  s = checked(s);
+  // Far from the parabola and from perihelion the iteration need not
+  // settle: the last iterate is kept, flagged as not valid.
+  if (!converged) s.valid = false;
+  return s;
 }
 
 double mean_daily_motion(double a) {

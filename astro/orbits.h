@@ -24,8 +24,9 @@ inline constexpr double kGaussDegreesPerDay = kGauss * 57.295779513082321;
 inline constexpr double kGaussCentury = kGauss * 36525.0;
 
 /// State in the orbit plane. `valid` is false for impossible elements (a ≤ 0,
-/// q ≤ 0, an eccentricity outside the form's range, non-finite input); the
-/// coordinates are then zero.
+/// q ≤ 0, an eccentricity outside the form's range, non-finite input; the
+/// coordinates are then zero) and when the near-parabolic iteration did not
+/// settle (the last iterate is kept).
 struct torbit_state {
   double x = 0.0, y = 0.0;    ///< AU
   double vx = 0.0, vy = 0.0;  ///< AU per day
@@ -43,7 +44,8 @@ torbit_state orbit_hyperbolic(double e, double abs_a, double t, double t0);
 /// Orbits with e near 1 on either side (and e = 1), by the Stumpff functions:
 /// perihelion distance q (AU), t and T0 in Julian centuries. Exact for the
 /// parabola; for e ≠ 1 it converges while |1 − e| times the square of the
-/// parabolic anomaly stays small (near perihelion); the iteration is bounded.
+/// parabolic anomaly stays small (near perihelion); the iteration is bounded
+/// and a state it could not settle is flagged.
 torbit_state orbit_near_parabolic(double e, double q, double t, double t0);
 
 /// Comet: perihelion distance q (AU), eccentricity e, time of perihelion and

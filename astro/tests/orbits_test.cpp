@@ -92,6 +92,29 @@ TEST(Orbits, SolversAgreeOnBothSidesOfTheParabola) {
   }
 }
 
+TEST(Orbits, NearParabolicFormFlagsStatesItCannotSettle) {
+  // Far from the parabola and from perihelion the near-parabolic form need
+  // not converge: every state it calls valid must be right, and the rest
+  // must still be finite.
+  const double tp = 2451545.0;
+  int flagged = 0;
+  for (double e : {0.5, 0.9, 0.99, 1.01, 1.5}) {
+    for (double years : {0.1, 1.0, 5.0, 30.0}) {
+      const double jd = tp + years * 365.25;
+      const torbit_state s = orbit_near_parabolic(e, 1.0, centuries_from_j2000(jd), 0.0);
+      const torbit_state ref = comet_orbit_state(1.0, e, tp, jd);
+      EXPECT_TRUE(std::isfinite(s.x) && std::isfinite(s.y));
+      if (s.valid) {
+        EXPECT_NEAR(s.x, ref.x, 1e-12 * (1.0 + std::fabs(ref.x))) << e << " " << years;
+        EXPECT_NEAR(s.y, ref.y, 1e-12 * (1.0 + std::fabs(ref.y))) << e << " " << years;
+      } else {
+        ++flagged;
+      }
+    }
+  }
+  EXPECT_GT(flagged, 0);
+}
+
 TEST(Orbits, GaussVectorsAreTheOrbitOrientation) {
   const tdrehmatrix g = gauss_vectors(73.6, 10.6, 80.3);
   const tdrehmatrix ref = matrix_from_three_angles(73.6, 10.6, 80.3);
