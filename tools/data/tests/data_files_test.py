@@ -99,14 +99,19 @@ class StarFileTest(unittest.TestCase):
         mags = [r[6] for r in self.stars]
         self.assertTrue(all(a >= b for a, b in zip(mags, mags[1:])), 'not sorted faintest first')
         self.assertLess(mags[-1], -100)
-        self.assertTrue(all(r[8] == 100 for r in self.stars), 'cached year is not 2000')
+        # 2000 as shipped; a run of the program renews the cached places once a year
+        self.assertTrue(all(r[8] == self.stars[0][8] for r in self.stars), 'cached years differ')
         self.assertTrue(all(r[7][0] <= 8 for r in self.stars))
         self.assertTrue(all(0 <= r[2] < 360 and -90 <= r[3] <= 90 for r in self.stars))
 
-    def test_cached_place_is_the_program_step_for_2000(self):
+    def test_cached_place_is_the_program_step_for_its_year(self):
+        year = 1900 + self.stars[0][8]
+        # exact for the shipped J2000.0 places (32-bit floats hold a right
+        # ascension to 0.11"); a renewed file holds some instant of its year
+        tolerance = 0.1 if year == 2000 else 40.0
         for r in self.stars[::997]:
-            # 32-bit floats hold a right ascension to 0.11"
-            self.assertLess(sep_arcsec(r[0:2], program_step(*r[2:6], -0.5, 0.0)), 0.1)
+            self.assertLess(sep_arcsec(r[0:2], program_step(*r[2:6], -0.5, (year + 0.5 - 2000) / 100)
+                                       if year != 2000 else program_step(*r[2:6], -0.5, 0.0)), tolerance)
 
     def test_places_agree_with_erfa_from_independent_catalogue(self):
         ref = reference_places()
@@ -168,8 +173,7 @@ class DeepSkyAndLinesTest(unittest.TestCase):
         self.assertLess(sep_arcsec(place, (10.684792, 41.269065)), 5.0)
         self.assertIn('7000', by)                       # NGC objects by bare number
         self.assertTrue(any(n.startswith('IC ') for n in by))
-        self.assertTrue(all(r[8] == 100 for r in recs))
-        self.assertEqual(sum(1 for r in recs if r[5] == 1900), sum(1 for r in recs if r[5] == 1900))
+        self.assertTrue(all(r[8] == recs[0][8] for r in recs))
 
     def test_line_file_ranges(self):
         recs = records('linien.dat', '<fffffB3xi')
@@ -179,7 +183,7 @@ class DeepSkyAndLinesTest(unittest.TestCase):
             self.assertNotEqual(recs[first - 1][5], 0, f'point {first} does not start a polyline')
         for r in recs:
             self.assertAlmostEqual(sum(x * x for x in r[2:5]), 1.0, places=5)
-            self.assertEqual(r[6], 2000)
+            self.assertEqual(r[6], recs[0][6])
         # every drawn stretch of the boundaries is short: densified along the parallels
         steps = [sep_arcsec(recs[k - 1][:2], recs[k][:2]) / 3600 for k in range(578, 6718) if recs[k][5] == 0]
         self.assertLess(max(steps), 1.0)

@@ -41,7 +41,6 @@ TEST(ShippedStarFile, LoadsTheLevelAndDecodesEveryRecord) {
   tstar_file file = open_star_file(kData / kStarFileName, kDefaultLevel);
   ASSERT_EQ(file.status, tstar_file_status::ok);
   EXPECT_EQ(file.levels.record_count, image.size() / kStarRecordSize);
-  EXPECT_EQ(file.cached_year_byte, 100);  // places of date cached for 2000
   EXPECT_EQ(file.levels.max_level, 97);   // every star of the file is brighter than 9.7
   load_star_tail(kData / kStarFileName, file);
   EXPECT_EQ(file.stars.size(), file.levels.stars_at(kDefaultLevel));
@@ -70,7 +69,8 @@ TEST(ShippedLineFile, EveryBlockStartsAPolylineAndEveryPointDecodes) {
     ASSERT_FALSE(r.empty()) << static_cast<int>(block);
     EXPECT_NE(points[r.first - 1].pen, 0) << "block starting at point " << r.first;
   }
-  EXPECT_EQ(line_record_year(std::string_view(image).substr(0, kLineRecordSize)), 2000);
+  // 2000 as shipped, the year of the last run of the program after that
+  EXPECT_GE(line_record_year(std::string_view(image).substr(0, kLineRecordSize)), 2000);
 }
 
 TEST(ShippedDeepSkyFile, EveryObjectDecodesWithTypeAndSize) {
