@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/engine/clock.h"
 
-#include <chrono>
-#include <ctime>
+#include "astro/instant.h"
 
 namespace sdro {
 namespace {
@@ -10,12 +9,8 @@ namespace {
 class tsystem_clock : public tclock {
  public:
   tcivil_now now() const override {
-    const auto t = std::chrono::system_clock::now();
-    const std::time_t secs = std::chrono::system_clock::to_time_t(t);
-    std::tm local{};
-    localtime_r(&secs, &local);
-    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
-            local.tm_hour + local.tm_min / 60.0 + local.tm_sec / 3600.0};
+    const tclock_reading r = computer_now();
+    return {r.day, r.month, r.year, r.hours};
   }
 };
 

@@ -217,7 +217,10 @@ void tengine::aktualisieren() {
       sternauswahl_.letzte_grenze_nebel = -400;
     }
   } else {
-    complete_instant();  // the status line still follows the date
+    // Suspended: nothing is recomputed for the chart, but the status line
+    // still follows the date (its Julian date and sidereal time).
+    complete_instant();
+    update_derived(konfig_.zeitort, konfig_.uselast);
   }
   if (on_menus) on_menus();
   if (!flags_.startphase && on_status) on_status();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/engine/instant.h"
 
+#include "astro/derived_fields.h"
+#include "astro/instant.h"
+
 namespace sdro {
 
 void set_civil(tzeitort& z, const tcivil_now& now) {
@@ -11,11 +14,11 @@ void set_civil(tzeitort& z, const tcivil_now& now) {
   complete_from_civil(z);
 }
 
-// The calendar and sidereal-time routines of the time layer are called from
-// here once they are available; until then UT follows from the zone offset
-// and the stored MJD, T and sidereal time are kept.
-void complete_from_civil(tzeitort& z) { z.ut = z.local_time - zone_offset(z); }
+void complete_from_civil(tzeitort& z) {
+  instant_from_civil(z);
+  z.t = dynamical_centuries(z.mjd, z.delta_t);
+}
 
-void update_derived(tzeitort&, bool) {}
+void update_derived(tzeitort& z, bool apparent) { update_derived_fields(z, apparent); }
 
 }  // namespace sdro

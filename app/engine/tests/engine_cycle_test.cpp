@@ -91,6 +91,9 @@ TEST_F(EngineTest, StatusLineShowsDatePlaceAndTheories) {
   EXPECT_NE(s.datum.find("Kassel"), std::string::npos);
   EXPECT_NE(s.datum.find("  GB:51°11'"), std::string::npos) << s.datum;
   EXPECT_NE(s.datum.find("  LAST: "), std::string::npos);
+  // 15 March 2024, 21:30 CET = 20:30 UT: JD 2460384.5 + 20.5/24, a Friday.
+  EXPECT_NE(s.datum.find("Freitag"), std::string::npos) << s.datum;
+  EXPECT_NE(s.datum.find("20:30:00 UT  JD: 2460385.35417"), std::string::npos) << s.datum;
   EXPECT_EQ(s.planetentheorie, "Newcomb");
   EXPECT_EQ(s.mondtheorie, "Brown");
   EXPECT_EQ(s.grenzgroesse, "5.0 mag");
