@@ -18,6 +18,9 @@
 #include "catalog/line_file.h"
 #include "catalog/star_file.h"
 #include "catalog/zone_catalogue.h"
+#include "places/earth_map.h"
+#include "places/file_kinds.h"
+#include "places/location_file.h"
 
 namespace sdro {
 namespace {
@@ -112,6 +115,41 @@ TEST(ShippedZoneCatalogues, FindSiriusWhereErfaPutsIt) {
     EXPECT_LT(separation_arcsec(f.ra, f.dec, ra, dec), 1.0) << query;
     EXPECT_EQ(f.magnitude, -14) << query;
   }
+}
+
+TEST(ShippedLocationFile, PassesTheKindCheckAndEveryLineIsAPlace) {
+  EXPECT_TRUE(check_file_kind("orte", kData / "Orte.csv", german).ok);
+  const std::string image = shipped("Orte.csv");
+  std::size_t lines = 0;
+  for (char c : image) lines += c == '\n' ? 1 : 0;
+  const std::vector<tlocation> places = parse_location_file(image);
+  EXPECT_EQ(places.size(), lines - 1);  // all but the kind line
+  auto find = [&places](const std::string& name) {
+    for (const tlocation& p : places)
+      if (p.name == name) return p.data;
+    ADD_FAILURE() << name << " missing";
+    return TOrtdatens{};
+  };
+  const TOrtdatens kassel = find("Kassel");  // 51°19' N, 9°30' E, Central European time
+  EXPECT_NEAR(kassel.longitude, -9.5, 0.05);
+  EXPECT_NEAR(kassel.latitude, 51.32, 0.05);
+  EXPECT_EQ(kassel.zone, 1);
+  EXPECT_EQ(find("München").zone, 1);  // Windows-1252 umlaut read as UTF-8
+  EXPECT_NEAR(find("New York City").longitude, 74.0, 0.1);
+}
+
+TEST(ShippedEarthMap, ReadsWholeWithCoastlinesAndCities) {
+  const tearth_map_load load = read_earth_map(kData);
+  ASSERT_TRUE(load.ok) << load.message;
+  EXPECT_GE(load.map.lines.size(), 481u);
+  bool berlin = false;
+  for (const tmap_city& c : load.map.cities) {
+    if (c.name != "Berlin") continue;
+    berlin = true;
+    EXPECT_NEAR(c.place.east_longitude, 13.41, 0.05);
+    EXPECT_NEAR(c.place.latitude, 52.52, 0.05);
+  }
+  EXPECT_TRUE(berlin);
 }
 
 }  // namespace
