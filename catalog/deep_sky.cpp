@@ -114,8 +114,7 @@ void refresh_nebula_image(std::string& image, const tzeitort& z) {
     const std::size_t at = i * kNebulaRecordSize;
     tnebelrecord object;
     if (!decode_nebula_record(std::string_view(image).substr(at, kNebulaRecordSize), object)) continue;
-    const tequatorial date =
-        precessed_vector_place({object.x1950, object.y1950, object.z1950}, precession);
+    const tequatorial date = place_of(transformed(precession, {object.x1950, object.y1950, object.z1950}));
     patch_f32(image, at, float_ra(date.ra));
     patch_f32(image, at + 4, static_cast<float>(date.dec));
     const auto length = static_cast<unsigned char>(image[at + kNameOffset]);

@@ -82,7 +82,7 @@ void refresh_line_image(std::string& image, const tzeitort& z, std::size_t count
     const std::size_t at = i * kLineRecordSize;
     tlinienpunkt point;
     if (!decode_line_record(std::string_view(image).substr(at, kLineRecordSize), point)) continue;
-    const tequatorial date = precessed_vector_place({point.x1950, point.y1950, point.z1950}, precession);
+    const tequatorial date = place_of(transformed(precession, {point.x1950, point.y1950, point.z1950}));
     patch_f32(image, at, float_ra(date.ra));
     patch_f32(image, at + 4, static_cast<float>(date.dec));
     patch_i32(image, at + kYearOffset, z.year);

@@ -1,7 +1,17 @@
 // Places of catalogue objects: the mean place of date from the catalogue
 // place and proper motion, the apparent place, and horizontal coordinates.
 // Stars, zone stars, deep-sky objects, line points and constellation labels
-// are all positioned through these routines. Angles are degrees.
+// are all positioned through these routines. Angles are degrees; directions
+// are unit vectors of the equator and equinox named at each routine.
+//
+// The recompute positions a quarter of a million stars, so the apparent and
+// horizontal steps work on unit vectors with transforms prepared once per
+// instant. The transforms are taken from the routines of astro/: nutation
+// and the horizontal system are linear maps, fixed by the images of the three
+// basis vectors under nutate_equatorial_vector and equatorial_to_horizontal;
+// the first-order annual aberration moves a direction u to u + V − (V·u)u,
+// and V is read off annual_aberration_prepared at two basis directions. A
+// test keeps both paths equal.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -18,38 +28,51 @@ inline constexpr double kCatalogueEpoch1950 = -0.5;
 /// Years from the catalogue epoch t0 to T (both Julian centuries from J2000.0).
 inline double years_since(double t0, double t) { return (t - t0) * 100.0; }
 
-/// Mean place of date of a catalogue star: α = α0 + years·μα and
+/// Mean direction of date of a catalogue star: α = α0 + years·μα and
 /// δ = δ0 + years·μδ in the frame of the catalogue equinox (μα in degrees of
 /// right ascension per year, not scaled by cos δ), then rotated with the
 /// precession matrix from the catalogue equinox to the date.
-tequatorial moved_and_precessed(double ra0, double dec0, double pm_ra, double pm_dec, double years,
-                                const tdrehmatrix& precession);
+tvektor moved_and_precessed(double ra0, double dec0, double pm_ra, double pm_dec, double years,
+                            const tdrehmatrix& precession);
 
-/// Place of date of a unit vector given in the catalogue equinox.
-tequatorial precessed_vector_place(const tvektor& v, const tdrehmatrix& precession);
-
-/// Apparent place: the mean place of date with nutation and then annual
-/// aberration (circular term, κ = 20.49552″) applied, from the prepared
-/// values of an up-to-date instant record.
-tequatorial apparent_place(tequatorial mean, const tzeitort& z);
+/// Right ascension in [0, 360) and declination of a direction.
+tequatorial place_of(const tvektor& direction);
 
 /// A right ascension stored as a 32-bit float, kept below 360 (a value that
 /// rounds up to 360.0 becomes 0).
 float float_ra(double ra);
 
-/// What horizontal coordinates are computed for: the local sidereal time,
-/// the latitude, the azimuth origin and the refraction of the instant record.
+/// Mean place of date → apparent place, prepared for one instant.
+struct tapparent_transform {
+  bool active = false;        ///< false: the apparent place is the mean place
+  tdrehmatrix nutation;       ///< mean → true equator and equinox of date (first order)
+  tvektor aberration;         ///< V of the first-order annual aberration (radians)
+};
+
+/// The transform of an up-to-date instant record; inactive without useaberrat.
+tapparent_transform apparent_transform(const tzeitort& z, bool useaberrat);
+
+/// Apparent direction (true equator and equinox of date, annual aberration
+/// with κ = 20.49552″) of a mean direction of date; not normalised.
+tvektor apparent_direction(const tvektor& mean, const tapparent_transform& transform);
+
+/// The same for a place (α, δ of the mean equator of date).
+tequatorial apparent_place(const tequatorial& mean, const tapparent_transform& transform);
+
+/// What horizontal coordinates are computed for: the rotation from the
+/// equator of date into the horizon of the observer (or of the zoom chart's
+/// fictitious observer), the azimuth origin and the refraction.
 struct thorizon_frame {
-  double sidereal_time = 0.0;   ///< local sidereal time, hours
-  double sin_latitude = 0.0;
-  double cos_latitude = 1.0;
-  double azimuth_offset = 0.0;  ///< 0 (azimuth from south) or 180 (from north)
+  tdrehmatrix to_horizon;       ///< equatorial → (south, west, zenith)
+  double sin_offset = 0.0;      ///< of the azimuth offset (0 or 180°)
+  double cos_offset = 1.0;
   bool refraction = false;
   double temperature = 10.0;    ///< °C
   double pressure = 1010.0;     ///< hPa
 };
 
-/// The frame of an observer at the instant and place of `z`.
+/// The frame of an observer at the instant and place of `z` (its local
+/// sidereal time, latitude, refraction flag and air), azimuth offset in degrees.
 thorizon_frame observer_frame(const tzeitort& z, double azimuth_offset);
 /// The frame of the zoom chart centred on (α0, δ0): the horizontal system of a
 /// fictitious observer with sidereal time α0 and latitude δ0, no refraction.
@@ -63,6 +86,9 @@ struct thorizontal_place {
   float cos_azimuth = 1.0f;
 };
 
-thorizontal_place horizontal_place(tequatorial place, const thorizon_frame& frame);
+/// Horizontal place of a direction of the equator of date (any length).
+thorizontal_place horizontal_place(const tvektor& direction, const thorizon_frame& frame);
+/// The same for a place of the equator of date.
+thorizontal_place horizontal_place(const tequatorial& place, const thorizon_frame& frame);
 
 }  // namespace sdro

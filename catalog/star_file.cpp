@@ -101,6 +101,10 @@ bool decode_star_record(std::string_view record, tsternrecord& star) {
   star = tsternrecord{};
   star.ra_date = float_ra(ra_date);
   star.dec_date = dec_date;
+  const tvektor mean = polar_to_cartesian(star.ra_date, star.dec_date, 1.0);
+  star.mean_x = static_cast<float>(mean.x);
+  star.mean_y = static_cast<float>(mean.y);
+  star.mean_z = static_cast<float>(mean.z);
   star.ra_apparent = star.ra_date;
   star.dec_apparent = dec_date;
   star.ra_1950 = float_ra(ra_1950);
@@ -169,7 +173,7 @@ void refresh_star_image(std::string& image, const tzeitort& z) {
     tsternrecord star;
     if (!decode_star_record(std::string_view(image).substr(at, kStarRecordSize), star)) continue;
     const tequatorial date =
-        moved_and_precessed(star.ra_1950, star.dec_1950, star.pm_ra, star.pm_dec, years, precession);
+        place_of(moved_and_precessed(star.ra_1950, star.dec_1950, star.pm_ra, star.pm_dec, years, precession));
     patch_f32(image, at, float_ra(date.ra));
     patch_f32(image, at + 4, static_cast<float>(date.dec));
     patch_u8(image, at + kYearOffset, year);

@@ -14,6 +14,9 @@ namespace sdro {
 struct tsternrecord {
   float ra_date = 0.0f;       ///< mean place of date (equinox of date), α
   float dec_date = 0.0f;      ///< δ
+  float mean_x = 1.0f;        ///< unit vector of the mean place of date
+  float mean_y = 0.0f;
+  float mean_z = 0.0f;
   float ra_apparent = 0.0f;   ///< apparent place (nutation and aberration with useaberrat), α
   float dec_apparent = 0.0f;  ///< δ
   float ra_1950 = 0.0f;       ///< equinox and epoch 1950.0, α

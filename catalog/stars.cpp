@@ -204,10 +204,13 @@ void tstars::RecomputePositions(const trecompute_request& request) {
 void tstars::precess_stars() {
   const double years = years_since(kCatalogueEpoch1950, z_.t);
   for (tsternrecord& s : stars_) {
-    const tequatorial date =
-        moved_and_precessed(s.ra_1950, s.dec_1950, s.pm_ra, s.pm_dec, years, z_.precession_j1950);
+    const tvektor mean = moved_and_precessed(s.ra_1950, s.dec_1950, s.pm_ra, s.pm_dec, years, z_.precession_j1950);
+    const tequatorial date = place_of(mean);
     s.ra_date = float_ra(date.ra);
     s.dec_date = static_cast<float>(date.dec);
+    s.mean_x = static_cast<float>(mean.x);
+    s.mean_y = static_cast<float>(mean.y);
+    s.mean_z = static_cast<float>(mean.z);
   }
 }
 
@@ -215,16 +218,22 @@ void tstars::position_stars(const trecompute_request& request) {
   if (!first_pass_ && request.zone_catalogue_in_use) return;
   const int lower = first_pass_ ? INT_MIN : request.previous_star_limit;
   const bool report = request.progress && !request.animation_running;
+  const tapparent_transform apparent = apparent_transform(z_, useaberrat_);
   const std::size_t n = stars_.size();
   for (std::size_t i = 0; i < n; ++i) {
     if (report && i % kProgressStep == 0) request.progress(static_cast<int>(i * 100 / n));
     tsternrecord& s = stars_[i];
     if (s.magnitude <= lower || s.magnitude > request.star_limit) continue;
-    tequatorial place{s.ra_date, s.dec_date};
-    if (useaberrat_) place = apparent_place(place, z_);
-    s.ra_apparent = float_ra(place.ra);
-    s.dec_apparent = static_cast<float>(place.dec);
-    const thorizontal_place h = horizontal_place(place, frame_);
+    const tvektor direction = apparent_direction({s.mean_x, s.mean_y, s.mean_z}, apparent);
+    if (apparent.active) {
+      const tequatorial place = place_of(direction);
+      s.ra_apparent = float_ra(place.ra);
+      s.dec_apparent = static_cast<float>(place.dec);
+    } else {
+      s.ra_apparent = s.ra_date;
+      s.dec_apparent = s.dec_date;
+    }
+    const thorizontal_place h = horizontal_place(direction, frame_);
     s.altitude = h.altitude;
     s.sin_azimuth = h.sin_azimuth;
     s.cos_azimuth = h.cos_azimuth;
@@ -233,7 +242,7 @@ void tstars::position_stars(const trecompute_request& request) {
 
 void tstars::precess_lines() {
   for (tlinienpunkt& p : lines_) {
-    const tequatorial date = precessed_vector_place({p.x1950, p.y1950, p.z1950}, z_.precession_j1950);
+    const tequatorial date = place_of(transformed(z_.precession_j1950, {p.x1950, p.y1950, p.z1950}));
     p.ra_date = float_ra(date.ra);
     p.dec_date = static_cast<float>(date.dec);
   }
@@ -243,7 +252,7 @@ void tstars::ComputeLineHorizon(bool /*animation_running*/, bool figures, bool b
   const tline_range range = line_horizon_range(figures, boundaries, milky_way_, outlines_, lines_.size());
   for (std::size_t number = range.first; number <= range.last; ++number) {
     tlinienpunkt& p = lines_[number - 1];
-    const thorizontal_place h = horizontal_place({p.ra_date, p.dec_date}, frame_);
+    const thorizontal_place h = horizontal_place(tequatorial{p.ra_date, p.dec_date}, frame_);
     p.altitude = h.altitude;
     p.sin_azimuth = h.sin_azimuth;
     p.cos_azimuth = h.cos_azimuth;
@@ -252,7 +261,7 @@ void tstars::ComputeLineHorizon(bool /*animation_running*/, bool figures, bool b
 
 void tstars::precess_nebulae() {
   for (tnebelrecord& o : nebulae_) {
-    const tequatorial date = precessed_vector_place({o.x1950, o.y1950, o.z1950}, z_.precession_j1950);
+    const tequatorial date = place_of(transformed(z_.precession_j1950, {o.x1950, o.y1950, o.z1950}));
     o.ra_date = float_ra(date.ra);
     o.dec_date = static_cast<float>(date.dec);
   }
@@ -260,8 +269,7 @@ void tstars::precess_nebulae() {
 
 void tstars::precess_labels() {
   for (tsternbildlabel& l : labels_) {
-    const tequatorial date =
-        precessed_vector_place(polar_to_cartesian(l.ra_1950, l.dec_1950, 1.0), z_.precession_j1950);
+    const tequatorial date = place_of(transformed(z_.precession_j1950, polar_to_cartesian(l.ra_1950, l.dec_1950, 1.0)));
     l.ra_date = truncated_degrees<std::uint16_t>(date.ra);
     l.dec_date = truncated_degrees<std::int8_t>(date.dec);
   }
@@ -270,7 +278,7 @@ void tstars::precess_labels() {
 void tstars::position_nebulae(const trecompute_request& request) {
   for (tnebelrecord& o : nebulae_) {
     if (o.magnitude <= request.previous_nebula_limit || o.magnitude > request.nebula_limit) continue;
-    const thorizontal_place h = horizontal_place({o.ra_date, o.dec_date}, frame_);
+    const thorizontal_place h = horizontal_place(tequatorial{o.ra_date, o.dec_date}, frame_);
     o.altitude = h.altitude;
     o.sin_azimuth = h.sin_azimuth;
     o.cos_azimuth = h.cos_azimuth;
@@ -279,7 +287,7 @@ void tstars::position_nebulae(const trecompute_request& request) {
 
 void tstars::position_labels() {
   for (tsternbildlabel& l : labels_) {
-    const thorizontal_place h = horizontal_place({double(l.ra_date), double(l.dec_date)}, frame_);
+    const thorizontal_place h = horizontal_place(tequatorial{double(l.ra_date), double(l.dec_date)}, frame_);
     l.altitude = h.altitude;
     l.sin_azimuth = h.sin_azimuth;
     l.cos_azimuth = h.cos_azimuth;

@@ -20,12 +20,11 @@ constexpr double kZoneMargin = 11.0;
 /// A zone file holds at most a few hundred thousand records.
 constexpr std::size_t kLargestZoneFile = std::size_t(64) << 20;
 
-// The catalogue place moved to the date and, with useaberrat, made apparent.
-tequatorial zone_star_place(const tsaoobjekt& star, double years, const tdrehmatrix& precession,
-                            const tzeitort& z, bool useaberrat) {
-  const tequatorial mean =
-      moved_and_precessed(star.ra, star.dec, star.pm_ra, star.pm_dec, years, precession);
-  return useaberrat ? apparent_place(mean, z) : mean;
+// The catalogue place moved to the date and made apparent.
+tvektor zone_star_direction(const tsaoobjekt& star, double years, const tdrehmatrix& precession,
+                            const tapparent_transform& apparent) {
+  return apparent_direction(moved_and_precessed(star.ra, star.dec, star.pm_ra, star.pm_dec, years, precession),
+                            apparent);
 }
 
 std::optional<std::string> zone_image(const std::filesystem::path& dir, int zone,
@@ -76,7 +75,7 @@ std::vector<int> zones_for_map(const tzoom_map& map, tzone_catalogue catalogue, 
     for (int i = -1; i <= 1 && !near; ++i) {
       for (int k = -1; k <= 1 && !near; ++k) {
         const tvektor v = polar_to_cartesian((zone.ra_hours + 0.5 * i) * 15.0, zone.dec + 5.0 * k, 1.0);
-        const tequatorial p = precessed_vector_place(v, precession);
+        const tequatorial p = place_of(transformed(precession, v));
         const double distance = std::fabs(angular_separation(p.ra, map.ra0, p.dec, map.dec0));
         near = distance - kZoneMargin < map.radius;
       }
@@ -94,6 +93,7 @@ tzone_read_result ReadZoneStars(TSAOList& list, const tzone_request& request, co
   const tdrehmatrix precession = precession_matrix_equatorial(z.t, t0);
   const double years = years_since(t0, z.t);
   const thorizon_frame frame = centred_frame(request.map.ra0, request.map.dec0);
+  const tapparent_transform apparent = apparent_transform(z, request.useaberrat);
   const double lowest = 90.0 - 1.5 * request.map.radius;
   for (const int zone : zones_for_map(request.map, request.catalogue, z.t)) {
     if (progress) progress(zone * 100 / kZoneCount);
@@ -110,9 +110,10 @@ tzone_read_result ReadZoneStars(TSAOList& list, const tzone_request& request, co
         continue;
       }
       if (star.magnitude * 10 > request.limit) break;
-      const tequatorial place = zone_star_place(star, years, precession, z, request.useaberrat);
-      const thorizontal_place h = horizontal_place(place, frame);
+      const tvektor direction = zone_star_direction(star, years, precession, apparent);
+      const thorizontal_place h = horizontal_place(direction, frame);
       if (h.altitude <= lowest) continue;
+      const tequatorial place = place_of(direction);
       tsaoobjekt& stored = list.store();
       stored = std::move(star);
       stored.ra = float_ra(place.ra);
@@ -133,6 +134,7 @@ tzone_star_found FindZoneStar(const std::filesystem::path& data_directory, tzone
   const double t0 = zone_catalogue_epoch(catalogue);
   const tdrehmatrix precession = precession_matrix_equatorial(z.t, t0);
   const double years = years_since(t0, z.t);
+  const tapparent_transform apparent = apparent_transform(z, useaberrat);
   for (int zone = 1; zone <= kZoneCount; ++zone) {
     if (step && !step(zone)) {
       result.cancelled = true;
@@ -147,7 +149,7 @@ tzone_star_found FindZoneStar(const std::filesystem::path& data_directory, tzone
         continue;
       }
       if (upper_ascii(trimmed(star.designation)) != query) continue;
-      const tequatorial place = zone_star_place(star, years, precession, z, useaberrat);
+      const tequatorial place = place_of(zone_star_direction(star, years, precession, apparent));
       result.found = true;
       result.designation = star.designation;
       result.zone = zone;
