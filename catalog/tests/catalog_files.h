@@ -45,9 +45,10 @@ class tdata_folder {
   fs::path path_;
 };
 
-/// 0 h UT of a date at Greenwich, derived fields up to date.
+/// An instant in UT at a place, derived fields up to date (the mean local
+/// sidereal time, or the apparent one).
 inline tzeitort instant(int year, int month, int day, double ut_hours = 0.0, double latitude = 50.0,
-                        double longitude_west = -10.0) {
+                        double longitude_west = -10.0, bool apparent_sidereal_time = false) {
   tzeitort z;
   z.year = year;
   z.month = month;
@@ -60,7 +61,7 @@ inline tzeitort instant(int year, int month, int day, double ut_hours = 0.0, dou
   z.longitude = longitude_west;
   z.use_refraction = false;
   instant_from_civil(z);
-  update_derived_fields(z, false);
+  update_derived_fields(z, apparent_sidereal_time);
   return z;
 }
 
