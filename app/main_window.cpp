@@ -70,7 +70,10 @@ TKyr5Main::TKyr5Main(tcommand_line command_line)
   chart_->on_first_paint = [this] { QTimer::singleShot(0, this, [this] { first_paint(); }); };
   build_status_bar();
 
-  engine_->on_menus = [this] { commands_->refresh(); };
+  engine_->on_menus = [this] {
+    commands_->refresh();
+    sync_realtime_timer();
+  };
   engine_->on_status = [this] { refresh_status(); };
   engine_->on_bitmap = [this] { chart_->chart_changed(engine_->konfig().kartengroesse); };
   engine_->on_busy = [this](bool on) { set_busy(on); };
@@ -95,6 +98,24 @@ void TKyr5Main::build_status_bar() {
   connect(clock_timer_, &QTimer::timeout, this, [this] {
     panels_.uhr->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
   });
+  realtime_timer_ = new QTimer(this);
+  connect(realtime_timer_, &QTimer::timeout, this, [this] {
+    engine_->set_from_clock();
+    engine_->flags().positionenneu = true;
+    run_cycle();
+  });
+}
+
+// Real-time mode: every `aktualisierungsintervall` seconds the instant comes
+// from the computer's clock and the cycle runs.
+void TKyr5Main::sync_realtime_timer() {
+  const bool on = engine_->konfig().echtzeit && engine_->flags().initialisiert;
+  const int interval = engine_->konfig().aktualisierungsintervall * 1000;
+  if (!on) {
+    realtime_timer_->stop();
+  } else if (!realtime_timer_->isActive() || realtime_timer_->interval() != interval) {
+    realtime_timer_->start(interval);
+  }
 }
 
 bool TKyr5Main::start() {

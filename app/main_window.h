@@ -56,6 +56,7 @@ class TKyr5Main : public QMainWindow {
   void keep_window_place();
   void first_paint();
   void set_busy(bool on);
+  void sync_realtime_timer();
   QString dialog_folder() const;
 
   tcommand_line command_line_;
@@ -76,6 +77,7 @@ class TKyr5Main : public QMainWindow {
     QLabel* uhr = nullptr;
   } panels_;
   QTimer* clock_timer_ = nullptr;
+  QTimer* realtime_timer_ = nullptr;  ///< runs while `echtzeit` is on
   bool busy_ = false;
   std::array<ttip_list, 2> tips_;  ///< German, English; each read once per run
 };

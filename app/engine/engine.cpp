@@ -3,6 +3,7 @@
 #include "app/engine/engine.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "app/engine/empty_chart.h"
 #include "app/engine/instant.h"
@@ -174,7 +175,9 @@ bool tengine::read_start_configuration(const std::filesystem::path& path) {
 }
 
 bool tengine::load_configuration(const std::filesystem::path& path) {
+  const tzeitpunkt before{konfig_.zeitort.year, konfig_.zeitort.mjd};
   if (!read_start_configuration(path)) return false;
+  vorheriger_zeitpunkt_ = before;
   rueckkehr_ = false;
   flags_.positionenneu = true;
   flags_.bildneu = true;
@@ -231,12 +234,26 @@ void tengine::draw_chart() {
   clear_chart(surface);
   bool drawn = false;
   for (auto& c : components_) {
-    if (c->draws(konfig_.kartenart, konfig_.kartenunterart)) {
+    if (!c->draws(konfig_.kartenart, konfig_.kartenunterart)) continue;
+    drawn = true;
+    try {
       c->draw(*this, surface);
-      drawn = true;
+    } catch (const std::exception&) {
+      report_drawing_error();  // the chart drawn so far stays
     }
   }
   if (!drawn) draw_empty_chart(surface, konfig_, konfig_.kartengroesse);
+}
+
+void tengine::report_drawing_error() {
+  if (!settings_.show_fatal_grafic_errors) return;
+  settings_.show_fatal_grafic_errors = messages_.ask_yes_no(
+      tr("Grafikfehler bei Darstellung des lokalen Horizonts. Sie sollten die Darstellung des "
+         "lokalen Horizontverlaufes abschalten. Soll Sidaro 3.0 diese oder ähnliche "
+         "Fehlermeldungen weiterhin anzeigen?",
+         "Error while painting horizon-line. You should disable the local-horizon option. Shall "
+         "Sidaro 3.0 show this or similar messages again?"),
+      kProgramCaption, tmessage_icon::question);
 }
 
 void tengine::karteZeichnen() {

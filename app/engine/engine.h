@@ -61,6 +61,12 @@ struct tsternauswahl {
   bool darf_neu_aufbauen = true;    ///< set by karteZeichnen before the positions step
 };
 
+/// An instant as the orbit-track logic remembers it.
+struct tzeitpunkt {
+  int year = 2000;
+  double mjd = 0.0;
+};
+
 /// How the program was started.
 struct tstart_options {
   std::filesystem::path program;          ///< the program file (settings file beside it)
@@ -154,6 +160,9 @@ class tengine {
   void complete_instant();
   /// The interface language (settings "Language" and the process-wide flag).
   void set_language(tlanguage language);
+  /// A drawing part failed: asks (while "ShowFatalGraficErrors" is set)
+  /// whether to report such errors again. The chart drawn so far stays.
+  void report_drawing_error();
   /// The status-line texts of the current state.
   tstatuszeile statuszeile() const;
 
@@ -167,6 +176,8 @@ class tengine {
   /// "Datei &öffnen...": read, check, apply, recompute and draw. False when
   /// the file is missing or was rejected (nothing changed then).
   bool load_configuration(const std::filesystem::path& path);
+  /// The instant before the last "Datei &öffnen..." (for the orbit tracks).
+  const tzeitpunkt& vorheriger_zeitpunkt() const { return vorheriger_zeitpunkt_; }
   /// "Datei &speichern" to a name: capture and write. False on failure (the
   /// configuration then loses its name).
   bool save_configuration(const std::filesystem::path& path);
@@ -218,6 +229,7 @@ class tengine {
   tconfig konfiguration_;
   tundo_list history_;
   tundo_list undo_;
+  tzeitpunkt vorheriger_zeitpunkt_;
   bool rueckkehr_ = false;  ///< the last action returned to a snapshot
   int meteor_count_ = 0;
   tlabel_store* label_store_ = nullptr;

@@ -19,8 +19,11 @@ TEST_F(EngineTest, RoundTripThroughAFileReproducesTheRecord) {
   auto second = make({1, 7, 2030, 3.0});
   ASSERT_TRUE(second->initialisieren(options()));
   ASSERT_NE(second->capture(), captured);
+  const double mjd_before = second->zeitort().mjd;
   ASSERT_TRUE(second->load_configuration(dir / "a.kcf"));
   EXPECT_EQ(second->capture(), captured);
+  EXPECT_EQ(second->vorheriger_zeitpunkt().year, 2030);
+  EXPECT_DOUBLE_EQ(second->vorheriger_zeitpunkt().mjd, mjd_before);
   EXPECT_EQ(second->zeitort().year, 2024);
   EXPECT_FALSE(second->konfig().useaberrat);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "app/engine/tests/engine_fixture.h"
 
@@ -56,6 +57,25 @@ TEST_F(EngineTest, SuspendedCalculationKeepsTheChartButNotTheStatusLine) {
 
   e->toggle_berechnung();
   EXPECT_EQ(log, (std::vector<std::string>{"prepare", "positions", "draw"}));
+}
+
+struct tfailing_drawing : tcomponent {
+  std::string_view name() const override { return "failing"; }
+  bool draws(int, int) const override { return true; }
+  void draw(tengine&, Zeichenflaeche&) override { throw std::runtime_error("horizon"); }
+};
+
+TEST_F(EngineTest, ADrawingErrorAsksOnceWhetherToReportAgain) {
+  auto e = make();
+  e->add_component(std::make_unique<tfailing_drawing>());
+  messages.script_answers({false});
+  ASSERT_TRUE(e->initialisieren(options()));
+  ASSERT_EQ(messages.records().size(), 1u);
+  EXPECT_TRUE(messages.records()[0].question);
+  EXPECT_FALSE(e->settings().show_fatal_grafic_errors);
+  e->flags().bildneu = true;
+  e->zyklus();
+  EXPECT_EQ(messages.records().size(), 1u) << "not asked again";
 }
 
 TEST_F(EngineTest, UndoKeepsTwoSnapshotsAfterTheStartPhase) {
