@@ -21,6 +21,9 @@
 //                       for the chart kind draws on the surface over the
 //                       bitmap (cleared with the background first), in order;
 //                       when none does, the engine draws the empty chart
+//   recreate            graphic lock recovery and changed memory settings
+//                       ("Level", "Grafikgroesse"): free and rebuild what
+//                       depends on them (the star catalogue with its bodies)
 //   status              statuszeile: add or fill status-line panels
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -62,6 +65,7 @@ class tcomponent {
   virtual void compute_positions(tengine&) {}
   virtual bool draws(int /*kartenart*/, int /*kartenunterart*/) const { return false; }
   virtual void draw(tengine&, Zeichenflaeche& /*chart*/) {}
+  virtual void recreate(tengine&) {}
   virtual void status(const tengine&, tstatuszeile&) const {}
 };
 

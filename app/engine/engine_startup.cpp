@@ -171,7 +171,9 @@ void tengine::grafikNeuAnlegen(int durchmesser, int fallback) {
   settings_.grafikgroesse = max_chart_size_;
   set_chart_diameter(konfig_.kartengroesse);
   flags_.positionenneu = true;
-  zyklus();
+  aktualisieren();
+  for_each_component([this](tcomponent& c) { c.recreate(*this); });
+  karteZeichnen();
 }
 
 void tengine::beenden() {

@@ -33,6 +33,24 @@ TEST_F(EngineTest, ViewChangeRedrawsWithoutRecomputing) {
   EXPECT_TRUE(log.empty());
 }
 
+TEST_F(EngineTest, GraphicRecoveryRebuildsWithTheNewMaximum) {
+  std::vector<std::string> log;
+  auto e = make();
+  auto rec = std::make_unique<trecorder>(&log);
+  rec->claim = true;
+  e->add_component(std::move(rec));
+  ASSERT_TRUE(e->initialisieren(options()));
+  e->first_paint();
+  e->konfig().grenzgroessesterne = 900;  // above "Level" 60 × 10
+  log.clear();
+  e->grafikNeuAnlegen(2000, e->max_chart_size());
+  EXPECT_EQ(log, (std::vector<std::string>{"prepare", "recreate", "positions", "draw"}));
+  EXPECT_EQ(e->max_chart_size(), 2000);
+  EXPECT_EQ(e->bitmap().width(), 2022);
+  EXPECT_EQ(e->settings().grafikgroesse, 2000);
+  EXPECT_EQ(e->konfig().grenzgroessesterne, 600);
+}
+
 TEST_F(EngineTest, SuspendedCalculationKeepsTheChartButNotTheStatusLine) {
   std::vector<std::string> log;
   auto e = make();

@@ -27,6 +27,7 @@ struct trecorder : tcomponent {
   void compute_positions(tengine&) override { log->push_back("positions"); }
   bool draws(int kind, int sub) const override { return claim && kind == 200 && sub == 0; }
   void draw(tengine&, Zeichenflaeche&) override { log->push_back("draw"); }
+  void recreate(tengine&) override { log->push_back("recreate"); }
 };
 
 class EngineTest : public ::testing::Test {
