@@ -1,8 +1,9 @@
 // The commands of the main window as one table: each command names its menu,
 // its caption in both languages, its shortcut, what it does and, optionally,
 // when it is enabled and ticked. A subsystem adds its commands with a
-// function of its own that calls tcommand_table::add (see the add_*_commands
-// functions called by TKyr5Main); captions follow the language switch and
+// function of its own that calls tcommand_table::add (like add_shell_commands;
+// main.cpp calls each before the window starts); captions follow the language
+// switch and
 // the states are evaluated whenever a menu opens or the cycle runs.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
