@@ -3,8 +3,7 @@
 // when it is enabled and ticked. A subsystem adds its commands with a
 // function of its own that calls tcommand_table::add (like add_shell_commands;
 // main.cpp calls each before the window starts); captions follow the language
-// switch and
-// the states are evaluated whenever a menu opens or the cycle runs.
+// switch and the states are evaluated whenever a menu opens or the cycle runs.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
