@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/dialogs/places/places_commands.h"
 #include "app/engine/clock.h"
 #include "app/headless.h"
 #include "app/main_window.h"
@@ -50,6 +51,7 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
     return 1;
   }
   TKyr5Main window(cl);
+  add_places_commands(window);
   if (!window.start()) return 1;
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "astro/language.h"
 #include "astro/sexagesimal.h"
 #include "astro/text_format.h"
 
@@ -37,6 +38,13 @@ tclock_entry read_clock_entry(std::string_view text, bool with_seconds) {
   r.state = tclock_entry::accepted;
   r.hours = packed_to_decimal(clock.value);
   return r;
+}
+
+std::string clock_entry_message(bool with_seconds) {
+  return std::string(with_seconds ? tr("Uhrzeit: ungültiger Wert! Bitte hh:mm:ss eingeben.",
+                                       "Time: invalide value! Please enter hh:mm:ss.")
+                                  : tr("Uhrzeit: ungültiger Wert! Bitte hh:mm eingeben.",
+                                       "Time: invalide value! Please enter hh:mm."));
 }
 
 std::string format_clock_entry(double hours, bool with_seconds) {

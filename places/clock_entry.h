@@ -28,6 +28,9 @@ struct tclock_entry {
 /// into the next unit. Without `with_seconds` a seconds field is ignored.
 tclock_entry read_clock_entry(std::string_view text, bool with_seconds);
 
+/// The message for a time text that was refused (current language).
+std::string clock_entry_message(bool with_seconds);
+
 /// Hours → "09:30" or "09:30:00": whole seconds, truncated with a tolerance of
 /// 0.005 s; the hours are first reduced into [0, 24).
 std::string format_clock_entry(double hours, bool with_seconds);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/sexagesimal.h"
 #include "astro/text_format.h"
 
 namespace sdro {
@@ -17,6 +18,10 @@ std::optional<double> parse_place_coordinate(std::string_view text) {
   const treal_text r = parse_real(comma_to_point(text));
   if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
   return r.value;
+}
+
+std::string format_packed_degrees(double degrees) {
+  return format_deg_seconds(format_fixed_trimmed(4, decimal_to_packed(degrees)));
 }
 
 }  // namespace sdro

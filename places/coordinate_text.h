@@ -16,4 +16,8 @@ std::string format_place_coordinate(double degrees);
 /// "8,5" or "8.5" (blanks around allowed) → degrees; nothing for any other text.
 std::optional<double> parse_place_coordinate(std::string_view text);
 
+/// Degrees → "51°11'28''" (degrees, minutes and whole seconds), as the
+/// date-and-place dialogs show a place; the place entries read it back.
+std::string format_packed_degrees(double degrees);
+
 }  // namespace sdro

@@ -8,6 +8,7 @@
 #include "astro/language.h"
 #include "astro/sexagesimal.h"
 #include "astro/text_format.h"
+#include "astro/zeitort.h"
 
 namespace sdro {
 namespace {
@@ -114,6 +115,17 @@ tentry_check check_entry(tentry_form form, tentry_field field, std::string_view 
   r.message = m.message.str();
   r.caption = m.caption.str();
   return r;
+}
+
+void store_entry(tzeitort& z, tentry_field field, double value) {
+  switch (field) {
+    case tentry_field::delta_t: z.delta_t = value; break;
+    case tentry_field::latitude: z.latitude = value; break;
+    case tentry_field::longitude: z.longitude = value; break;
+    case tentry_field::height: z.height = static_cast<std::int32_t>(value); break;
+    case tentry_field::temperature: z.temperature = value; break;
+    case tentry_field::pressure: z.pressure = value; break;
+  }
 }
 
 }  // namespace sdro

@@ -9,6 +9,8 @@
 
 namespace sdro {
 
+struct tzeitort;
+
 inline constexpr double kMaxLatitude = 90.0;         ///< |φ|, degrees
 inline constexpr double kMaxLongitude = 180.0;       ///< |λ|, degrees
 inline constexpr int kMaxHeight = 31000;             ///< |height|, metres
@@ -40,5 +42,8 @@ struct tentry_check {
 /// below 60); the height is a whole number; ΔT, temperature and pressure take
 /// a decimal comma or point.
 tentry_check check_entry(tentry_form form, tentry_field field, std::string_view text);
+
+/// Stores an accepted value in its field of the record.
+void store_entry(tzeitort& z, tentry_field field, double value);
 
 }  // namespace sdro

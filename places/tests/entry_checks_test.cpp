@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/language.h"
+#include "places/coordinate_text.h"
 #include "places/entry_checks.h"
 
 namespace sdro {
@@ -50,6 +51,16 @@ TEST(EntryChecks, LimitsAreTheSameInEveryDialog) {
       }
     }
   }
+}
+
+TEST(EntryChecks, ShownPackedPlaceReadsBack) {
+  for (double deg : {51.191, -9.301, -0.5, 89.99999, 0.0}) {
+    const std::string shown = format_packed_degrees(deg);
+    const tentry_check r = check_entry(kDate, tentry_field::latitude, shown);
+    ASSERT_EQ(r.state, tentry_check::accepted) << shown;
+    EXPECT_NEAR(r.value, deg, 1.0 / 3600) << shown;
+  }
+  EXPECT_EQ(format_packed_degrees(-0.5), "-0°30'00''");
 }
 
 TEST(EntryChecks, EmptyFieldIsNoError) {

@@ -40,7 +40,7 @@ long whole_seconds(double hours) { return static_cast<long>(std::floor(hours * 3
 
 TDatumortForm::TDatumortForm(tplaces_session& session, const tzeitort& z, bool keep_ut, QWidget* parent)
     : tentry_dialog(session.messages(), parent), session_(session), z_(z), keep_ut_(keep_ut) {
-  setWindowTitle(qtext(tr("Datum und Ort eingeben", "Date and Location")));
+  setWindowTitle(qtext(sdro::tr("Datum und Ort eingeben", "Date and Location")));
   date_ = new TAstroDatumEdit(session.messages(), [&session] { return session.today(); });
   day_ = spin(1, 31);
   month_ = spin(1, 12);
@@ -50,12 +50,12 @@ TDatumortForm::TDatumortForm(tplaces_session& session, const tzeitort& z, bool k
   minutes_ = spin(0, 59);
   seconds_ = spin(0, 59);
   delta_t_ = new QLineEdit;
-  automatic_ = new QCheckBox(qtext(tr("Näherungswert für ET-UT automatisch verwenden",
+  automatic_ = new QCheckBox(qtext(sdro::tr("Näherungswert für ET-UT automatisch verwenden",
                                       "Use approximate value for ET-UT automatically")));
   fields_ = new tplace_fields(*this, tentry_form::date_and_place, true, tcoordinate_form::packed);
 
   const auto make_button = [this](std::string_view de, std::string_view en) {
-    auto* b = new QPushButton(qtext(tr(de, en)));
+    auto* b = new QPushButton(qtext(sdro::tr(de, en)));
     buttons_.emplace_back(de, b);
     return b;
   };
@@ -70,44 +70,42 @@ TDatumortForm::TDatumortForm(tplaces_session& session, const tzeitort& z, bool k
 
   auto* grid = new QGridLayout;
   int row = 0;
-  grid->addWidget(buddy_label(std::string(tr("&Datum (tt.mm.jjjj): ", "&Date (dd.mm.yyyy): ")), date_), row, 0);
+  grid->addWidget(buddy_label(std::string(sdro::tr("&Datum (tt.mm.jjjj): ", "&Date (dd.mm.yyyy): ")), date_), row, 0);
   grid->addWidget(date_, row, 1);
   auto* date_spins = new QHBoxLayout;
-  date_spins->addWidget(buddy_label(std::string(tr("Ta&g:", "Da&y:")), day_));
+  date_spins->addWidget(buddy_label(std::string(sdro::tr("Ta&g:", "Da&y:")), day_));
   date_spins->addWidget(day_);
-  date_spins->addWidget(buddy_label(std::string(tr("&Monat:", "&Month:")), month_));
+  date_spins->addWidget(buddy_label(std::string(sdro::tr("&Monat:", "&Month:")), month_));
   date_spins->addWidget(month_);
-  date_spins->addWidget(buddy_label(std::string(tr("&Jahr:", "&Year:")), year_));
+  date_spins->addWidget(buddy_label(std::string(sdro::tr("&Jahr:", "&Year:")), year_));
   date_spins->addWidget(year_);
   grid->addLayout(date_spins, row++, 2);
-  grid->addWidget(buddy_label(std::string(tr("&Uhrzeit:", "&Time:")), time_), row, 0);
+  grid->addWidget(buddy_label(std::string(sdro::tr("&Uhrzeit:", "&Time:")), time_), row, 0);
   grid->addWidget(time_, row, 1);
   auto* time_spins = new QHBoxLayout;
-  time_spins->addWidget(buddy_label(std::string(tr("&Stunden:", "&Hours:")), hours_));
+  time_spins->addWidget(buddy_label(std::string(sdro::tr("&Stunden:", "&Hours:")), hours_));
   time_spins->addWidget(hours_);
-  time_spins->addWidget(buddy_label(std::string(tr("Mi&nuten:", "Mi&nutes:")), minutes_));
+  time_spins->addWidget(buddy_label(std::string(sdro::tr("Mi&nuten:", "Mi&nutes:")), minutes_));
   time_spins->addWidget(minutes_);
-  time_spins->addWidget(buddy_label(std::string(tr("Se&kunden:", "Se&conds:")), seconds_));
+  time_spins->addWidget(buddy_label(std::string(sdro::tr("Se&kunden:", "Se&conds:")), seconds_));
   time_spins->addWidget(seconds_);
   grid->addLayout(time_spins, row++, 2);
   auto* time_buttons = new QHBoxLayout;
   for (QPushButton* b : {zero_ut, ut, now, today}) time_buttons->addWidget(b);
   grid->addLayout(time_buttons, row++, 1, 1, 2);
-  grid->addWidget(buddy_label(std::string(tr("E&T-UT (sec):", "E&T-UT (sec):")), delta_t_), row, 0);
+  grid->addWidget(buddy_label(std::string(sdro::tr("E&T-UT (sec):", "E&T-UT (sec):")), delta_t_), row, 0);
   grid->addWidget(delta_t_, row, 1);
   auto* delta_buttons = new QHBoxLayout;
   delta_buttons->addWidget(approximate);
   delta_buttons->addWidget(ephemeris);
   grid->addLayout(delta_buttons, row++, 2);
   grid->addWidget(automatic_, row++, 1, 1, 2);
-  auto* place = new QGridLayout;
-  fields_->add_to(place, 0);
+  fields_->add_to(grid, row);
   auto* place_buttons = new QHBoxLayout;
   place_buttons->addWidget(places);
   place_buttons->addWidget(home);
   auto* content = new QVBoxLayout;
   content->addLayout(grid);
-  content->addLayout(place);
   content->addLayout(place_buttons);
   add_buttons(content);
 
@@ -257,7 +255,7 @@ void TDatumortForm::open_place_dialog() {
   TOrtwahldialog dialog(session_, c, keep_ut_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   keep_ut_ = dialog.keep_ut();
-  take_place(c, dialog.result(), keep_ut_);
+  take_place(c, dialog.edited(), keep_ut_);
   fill(c);
 }
 

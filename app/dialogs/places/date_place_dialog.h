@@ -28,7 +28,7 @@ class TDatumortForm : public tentry_dialog {
 
   /// The copy after OK: civil date and time, ΔT, zone and place (the caller
   /// completes the instant).
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   bool keep_ut() const { return keep_ut_; }
 
   TAstroDatumEdit* date_edit() { return date_; }

@@ -46,7 +46,7 @@ QDialogButtonBox* tentry_dialog::add_buttons(QLayout* content, const QString& ok
   QPushButton* ok = box->button(QDialogButtonBox::Ok);
   ok->setText(ok_text.isEmpty() ? QStringLiteral("&OK") : ok_text);
   QPushButton* cancel = box->button(QDialogButtonBox::Cancel);
-  cancel->setText(qtext(tr("&Abbrechen", "&Cancel")));
+  cancel->setText(qtext(sdro::tr("&Abbrechen", "&Cancel")));
   // Clicking them does not leave the field being edited, so Cancel closes
   // without a field check and OK runs the checks itself.
   ok->setFocusPolicy(Qt::NoFocus);

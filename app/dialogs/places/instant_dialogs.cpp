@@ -2,6 +2,7 @@
 #include "app/dialogs/places/instant_dialogs.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -27,15 +28,15 @@ void add_row(QFormLayout* form, std::string_view label, QWidget* field) {
 
 TTagbrForm::TTagbrForm(tplaces_session& session, const tzeitort& z, QWidget* parent)
     : tentry_dialog(session.messages(), parent), z_(z) {
-  setWindowTitle(qtext(tr("Datum mit Tagesbruchteil eingeben", "Date as Day with Fraction")));
+  setWindowTitle(qtext(sdro::tr("Datum mit Tagesbruchteil eingeben", "Date as Day with Fraction")));
   const tday_fraction d = day_fraction_of(z);
   year_ = new QLineEdit(QString::number(d.year));
   month_ = new QLineEdit(QString::number(d.month));
   day_ = new QLineEdit(qtext(format_day_fraction(d.day)));
   auto* form = new QFormLayout;
-  add_row(form, tr("&Jahr:", "&Year:"), year_);
-  add_row(form, tr("&Monat:", "&Month:"), month_);
-  add_row(form, tr("Tag und &Bruchteil (UT):", "Day with &Fraction (UT):"), day_);
+  add_row(form, sdro::tr("&Jahr:", "&Year:"), year_);
+  add_row(form, sdro::tr("&Monat:", "&Month:"), month_);
+  add_row(form, sdro::tr("Tag und &Bruchteil (UT):", "Day with &Fraction (UT):"), day_);
   add_buttons(form);
 }
 
@@ -55,15 +56,15 @@ bool TTagbrForm::check_and_take() {
 
 TUTForm::TUTForm(tplaces_session& session, const tzeitort& z, QWidget* parent)
     : tentry_dialog(session.messages(), parent), z_(z) {
-  setWindowTitle(qtext(tr("UT eingeben", "Enter UT")));
+  setWindowTitle(qtext(sdro::tr("UT eingeben", "Enter UT")));
   date_ = new TAstroDatumEdit(session.messages(), [&session] { return session.today(); });
   time_ = new TEditUhrzeithms;
   const tcalendar_date ut = mjd_to_calendar(z.mjd);
   date_->set_date(ut.day, ut.month, ut.year);
   time_->setUhrzeit(ut.hour);
   auto* form = new QFormLayout;
-  add_row(form, tr("&Datum (tt.mm.jjjj): ", "&Date (dd.mm.yyyy): "), date_);
-  add_row(form, tr("&UT:", "&UT:"), time_);
+  add_row(form, sdro::tr("&Datum (tt.mm.jjjj): ", "&Date (dd.mm.yyyy): "), date_);
+  add_row(form, sdro::tr("&UT:", "&UT:"), time_);
   add_buttons(form);
   connect(time_, &TUhrzeitEdit::refused, this, [this] { refuse_field(clock_entry_message(true), {}); });
 }
@@ -82,7 +83,7 @@ bool TUTForm::check_and_take() {
 
 TJDForm::TJDForm(tplaces_session& session, const tzeitort& z, QWidget* parent)
     : tentry_dialog(session.messages(), parent), z_(z) {
-  setWindowTitle(qtext(tr("Julianisches Datum", "Julian Date")));
+  setWindowTitle(qtext(sdro::tr("Julianisches Datum", "Julian Date")));
   jd_ = new QLineEdit(qtext(format_julian_date(z.mjd)));
   zone_ = new QSpinBox;
   zone_->setRange(-kMaxZone, kMaxZone);
@@ -91,9 +92,9 @@ TJDForm::TJDForm(tplaces_session& session, const tzeitort& z, QWidget* parent)
   minutes_->setRange(-kMaxAdditionalMinutes, kMaxAdditionalMinutes);
   minutes_->setValue(z.additional_minutes);
   auto* form = new QFormLayout;
-  add_row(form, tr("&Julianisches Datum:", "&Julian Date:"), jd_);
-  add_row(form, tr("Ze&itzone (Ost: positiv):", "Time Zo&ne (East: positiv):"), zone_);
-  add_row(form, tr("Zusätzliche Differenz in Minuten:", "Additional Difference in Minutes:"), minutes_);
+  add_row(form, sdro::tr("&Julianisches Datum:", "&Julian Date:"), jd_);
+  add_row(form, sdro::tr("Ze&itzone (Ost: positiv):", "Time Zo&ne (East: positiv):"), zone_);
+  add_row(form, sdro::tr("Zusätzliche Differenz in Minuten:", "Additional Difference in Minutes:"), minutes_);
   add_buttons(form);
   on_leave(jd_, [this] {
     const tjulian_date_entry e = read_julian_date_entry(jd_->text().toStdString());

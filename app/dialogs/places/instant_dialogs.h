@@ -22,7 +22,7 @@ class TTagbrForm : public tentry_dialog {
   Q_OBJECT
  public:
   TTagbrForm(tplaces_session& session, const tzeitort& z, QWidget* parent = nullptr);
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   QLineEdit* year_field() { return year_; }
   QLineEdit* month_field() { return month_; }
   QLineEdit* day_field() { return day_; }
@@ -41,7 +41,7 @@ class TUTForm : public tentry_dialog {
   Q_OBJECT
  public:
   TUTForm(tplaces_session& session, const tzeitort& z, QWidget* parent = nullptr);
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   TAstroDatumEdit* date_edit() { return date_; }
   TEditUhrzeithms* time_edit() { return time_; }
 
@@ -58,7 +58,7 @@ class TJDForm : public tentry_dialog {
   Q_OBJECT
  public:
   TJDForm(tplaces_session& session, const tzeitort& z, QWidget* parent = nullptr);
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   QLineEdit* jd_field() { return jd_; }
   QSpinBox* zone_spin() { return zone_; }
   QSpinBox* minutes_spin() { return minutes_; }

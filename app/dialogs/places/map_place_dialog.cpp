@@ -16,6 +16,7 @@
 #include "app/engine/engine.h"
 #include "app/qt_text.h"
 #include "astro/language.h"
+#include "places/coordinate_text.h"
 #include "places/instant_entry.h"
 
 namespace sdro {
@@ -39,6 +40,7 @@ tearth_map_view::tearth_map_view(const tearth_map& map, int sea, int city, tmess
     : QWidget(parent), map_(map), sea_(colour(sea)), city_(colour(city)), messages_(messages) {
   setMinimumSize(360, 180);
   setCursor(Qt::CrossCursor);
+  setMouseTracking(true);
 }
 
 void tearth_map_view::set_marker(double latitude, double east_longitude) {
@@ -80,11 +82,11 @@ void tearth_map_view::paintEvent(QPaintEvent*) {
   if (base_.size() != size()) draw_base();
   QPainter p(this);
   p.drawImage(0, 0, base_);
-  p.setPen(QPen(Qt::red, 1));
+  p.setPen(QPen(Qt::yellow, 2));
   if (marked_) {
     const tmap_pixel m = map_pixel(marker_, scale());
-    p.drawLine(QPointF(m.x - 6, m.y), QPointF(m.x + 6, m.y));
-    p.drawLine(QPointF(m.x, m.y - 6), QPointF(m.x, m.y + 6));
+    p.drawLine(QPointF(m.x - 8, m.y), QPointF(m.x + 8, m.y));
+    p.drawLine(QPointF(m.x, m.y - 8), QPointF(m.x, m.y + 8));
   }
 }
 
@@ -96,6 +98,11 @@ void tearth_map_view::click_at(double x, double y) {
   }
   const long city = city_at(map_, x, y, scale(), kCityHitRadius);
   if (on_pick) on_pick(*point, city >= 0 ? map_.cities[static_cast<std::size_t>(city)].name : std::string());
+}
+
+void tearth_map_view::mouseMoveEvent(QMouseEvent* event) {
+  const auto point = map_point(event->position().x(), event->position().y(), scale());
+  if (point && on_hover) on_hover(*point);
 }
 
 void tearth_map_view::mousePressEvent(QMouseEvent* event) {
@@ -117,14 +124,14 @@ tzeitort proposal_for_map_point(const tzeitort& z, const tmap_point& point, cons
 TOrtwahldialogkarte::TOrtwahldialogkarte(tmessage_service& messages, const tzeitort& z, const tzeitort& proposal,
                                          bool keep_ut, QWidget* parent)
     : tentry_dialog(messages, parent), z_(z) {
-  setWindowTitle(qtext(tr("Geographischen Ort aus Erdkarte übernehmen", "Pickup geographic location from Earth Map")));
+  setWindowTitle(qtext(sdro::tr("Geographischen Ort aus Erdkarte übernehmen", "Pickup geographic location from Earth Map")));
   fields_ = new tplace_fields(*this, tentry_form::place, false, tcoordinate_form::packed);
-  keep_ut_ = new QCheckBox(qtext(tr("Weltzeit beibehalten", "Do not change UT")));
+  keep_ut_ = new QCheckBox(qtext(sdro::tr("Weltzeit beibehalten", "Do not change UT")));
   keep_ut_->setChecked(keep_ut);
   auto* grid = new QGridLayout;
   const int row = fields_->add_to(grid, 0);
   grid->addWidget(keep_ut_, row, 1, 1, 2);
-  add_buttons(grid, qtext(tr("&OK, Wert übernehmen", "&OK, use Values")));
+  add_buttons(grid, qtext(sdro::tr("&OK, Wert übernehmen", "&OK, use Values")));
   fields_->show(proposal);
 }
 
@@ -138,22 +145,30 @@ bool TOrtwahldialogkarte::check_and_take() {
 
 tearth_map_dialog::tearth_map_dialog(tplaces_session& session, const tzeitort& z, bool keep_ut, QWidget* parent)
     : QDialog(parent), session_(session), z_(z), keep_ut_(keep_ut) {
-  setWindowTitle(qtext(tr("Ort auf der Erdkarte wählen", "Choose Location on the Earth Map")));
+  setWindowTitle(qtext(sdro::tr("Ort auf der Erdkarte wählen", "Choose Location on the Earth Map")));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(qtext(tr("Klicken Sie auf den gewünschten Ort.", "Click on the desired location."))));
+  auto* hint = new QLabel(qtext(sdro::tr("Klicken Sie auf den gewünschten Ort.", "Click on the desired location.")));
+  layout->addWidget(hint);
   static const tearth_map kNoMap;
   const tearth_map* map = session.earth_map();
   const auto& farben = session.engine().konfig().farben;
   view_ = new tearth_map_view(map ? *map : kNoMap, farben[kSeaColour], farben[kCityColour], session.messages());
   view_->set_marker(z.latitude, -z.longitude);
   view_->on_pick = [this](const tmap_point& p, const std::string& city) { picked(p, city); };
+  view_->on_hover = [hint](const tmap_point& p) {
+    const tmap_place place = place_from_map_point(p.east_longitude, p.latitude, "");
+    hint->setText(qtext(std::string(sdro::tr("Geogr. Breite: ", "Geogr. Latitude: ")) +
+                        format_packed_degrees(place.latitude) +
+                        std::string(sdro::tr("   Geogr. Länge: ", "   Geogr. Longitude: ")) +
+                        format_packed_degrees(place.longitude)));
+  };
   layout->addWidget(view_, 1);
 }
 
 void tearth_map_dialog::picked(const tmap_point& point, const std::string& city) {
   TOrtwahldialogkarte confirm(session_.messages(), z_, proposal_for_map_point(z_, point, city), keep_ut_, this);
   if (confirm.exec() != QDialog::Accepted) return;
-  z_ = confirm.result();
+  z_ = confirm.edited();
   keep_ut_ = confirm.keep_ut();
   accept();
 }

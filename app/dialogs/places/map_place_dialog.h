@@ -38,10 +38,13 @@ class tearth_map_view : public QWidget {
   /// A click at a pixel (what a mouse press does): beeps outside the map.
   void click_at(double x, double y);
   std::function<void(const tmap_point&, const std::string& city)> on_pick;
+  /// The point under the mouse while it moves over the map.
+  std::function<void(const tmap_point&)> on_hover;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent*) override;
 
  private:
@@ -62,7 +65,7 @@ class TOrtwahldialogkarte : public tentry_dialog {
   /// `z` gives the instant, the height and the air; `proposal` the place.
   TOrtwahldialogkarte(tmessage_service& messages, const tzeitort& z, const tzeitort& proposal, bool keep_ut,
                       QWidget* parent = nullptr);
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   bool keep_ut() const;
   tplace_fields& fields() { return *fields_; }
 
@@ -84,7 +87,7 @@ class tearth_map_dialog : public QDialog {
   Q_OBJECT
  public:
   tearth_map_dialog(tplaces_session& session, const tzeitort& z, bool keep_ut, QWidget* parent = nullptr);
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   bool keep_ut() const { return keep_ut_; }
   tearth_map_view* view() { return view_; }
   /// What a click on the map does (also for tests): the confirmation, and on its OK the result.

@@ -23,32 +23,32 @@ namespace sdro {
 
 TOrtwahldialog::TOrtwahldialog(tplaces_session& session, const tzeitort& z, bool keep_ut, QWidget* parent)
     : tentry_dialog(session.messages(), parent), session_(session), z_(z) {
-  setWindowTitle(qtext(tr("Geographischen Ort aus Datei laden oder eingeben", "Geographic Location")));
+  setWindowTitle(qtext(sdro::tr("Geographischen Ort aus Datei laden oder eingeben", "Geographic Location")));
   Orttabelle& table = session.locations();
 
   list_ = new tlocation_combo(table);
   search_ = new QLineEdit;
-  prefix_ = new QCheckBox(qtext(tr("nur nach &Wortanfang", "Only by the Beginning of the &Words")));
+  prefix_ = new QCheckBox(qtext(sdro::tr("nur nach &Wortanfang", "Only by the Beginning of the &Words")));
   prefix_->setChecked(true);
   fields_ = new tplace_fields(*this, tentry_form::place, true, tcoordinate_form::decimal);
-  keep_ut_ = new QCheckBox(qtext(tr("Weltzeit beibehalten", "Do not change UT")));
+  keep_ut_ = new QCheckBox(qtext(sdro::tr("Weltzeit beibehalten", "Do not change UT")));
   keep_ut_->setChecked(keep_ut);
   file_ = new QLabel;
   file_->setWordWrap(true);
-  auto* open = new QPushButton(qtext(tr("&Datei mit geographischen Koordinaten öffnen...",
+  auto* open = new QPushButton(qtext(sdro::tr("&Datei mit geographischen Koordinaten öffnen...",
                                         "&Open File with geographic Coordinates...")));
-  auto* map = new QPushButton(qtext(tr("Auf der &Karte wählen...", "Choose on the &Map...")));
-  auto* home = new QPushButton(qtext(tr("Als Heimatort definieren", "Set As Home")));
+  auto* map = new QPushButton(qtext(sdro::tr("Auf der &Karte wählen...", "Choose on the &Map...")));
+  auto* home = new QPushButton(qtext(sdro::tr("Als Heimatort definieren", "Set As Home")));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(buddy_label(std::string(tr("O&rte:", "Locations:")), list_), 0, 0);
+  grid->addWidget(buddy_label(std::string(sdro::tr("O&rte:", "Locations:")), list_), 0, 0);
   grid->addWidget(list_, 0, 1, 1, 2);
-  grid->addWidget(buddy_label(std::string(tr("&suchen nach...", "find...")), search_), 1, 0);
+  grid->addWidget(buddy_label(std::string(sdro::tr("&suchen nach...", "find...")), search_), 1, 0);
   grid->addWidget(search_, 1, 1);
   grid->addWidget(prefix_, 1, 2);
   grid->addWidget(file_, 2, 0, 1, 3);
   auto* place = new QGridLayout;
-  auto* heading = new QLabel(qtext(tr("Weitere Eingaben (nur manuell)", "Additional Settings (not stored in Databases)")));
+  auto* heading = new QLabel(qtext(sdro::tr("Weitere Eingaben (nur manuell)", "Additional Settings (not stored in Databases)")));
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
@@ -108,7 +108,7 @@ void TOrtwahldialog::show_file() {
     file_->setText(qtext("For the Moment no File with geogr. Coordinates is used."));
     file_->setStyleSheet(QStringLiteral("color: red"));
   } else {
-    file_->setText(qtext(std::string(tr("Verwendete Datei: ", "Used File: ")) + file));
+    file_->setText(qtext(std::string(sdro::tr("Verwendete Datei: ", "Used File: ")) + file));
     file_->setStyleSheet({});
   }
 }
@@ -117,7 +117,7 @@ void TOrtwahldialog::open_file() {
   KyrelDateien dialog(messages(), this);
   dialog.Kennung = "orte";
   dialog.strlanguage = current_language() == english ? "ENGLISH" : "GERMAN";
-  dialog.title = qtext(tr("Datei mit geogr. Positionen öffnen", "Open Database with geogr. Coordinates"));
+  dialog.title = qtext(sdro::tr("Datei mit geogr. Positionen öffnen", "Open Database with geogr. Coordinates"));
   dialog.initial = qtext(session_.location_file());
   if (!dialog.execute()) return;
   if (session_.load_locations(dialog.file_name.toStdString())) {
@@ -130,7 +130,7 @@ void TOrtwahldialog::open_file() {
 void TOrtwahldialog::choose_on_map() {
   tearth_map_dialog dialog(session_, fields_->current(z_), keep_ut(), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const tzeitort& p = dialog.result();
+  const tzeitort& p = dialog.edited();
   fields_->show_location(p.place_name, p.latitude, p.longitude, p.zone);
   fields_->height->setText(QString::number(p.height));
   keep_ut_->setChecked(dialog.keep_ut());

@@ -25,7 +25,7 @@ class TOrtwahldialog : public tentry_dialog {
   ~TOrtwahldialog() override;
 
   /// The copy with the place taken on OK.
-  const tzeitort& result() const { return z_; }
+  const tzeitort& edited() const { return z_; }
   /// "Weltzeit beibehalten": keep UT instead of the local clock time when the zone changes.
   bool keep_ut() const;
 

@@ -36,7 +36,7 @@ tplace_fields::tplace_fields(tentry_dialog& dialog, tentry_form form, bool air, 
   height = new QLineEdit;
   temperature = new QLineEdit;
   pressure = new QLineEdit;
-  refraction = new QCheckBox(qtext(tr("Re&fraktion berücksichtigen", "Consider Re&fraction")));
+  refraction = new QCheckBox(qtext(sdro::tr("Re&fraktion berücksichtigen", "Consider Re&fraction")));
   connect(zone, &QSpinBox::valueChanged, this, [this] { show_zone_name(); });
   connect(minutes, &QSpinBox::valueChanged, this, [this] { show_zone_name(); });
   for (const auto& [edit, field] : checked_fields()) {
@@ -59,17 +59,17 @@ int tplace_fields::add_to(QGridLayout* grid, int row, QWidget* air_heading) {
     ++row;
   };
   const bool date_form = form_ == tentry_form::date_and_place;
-  add(date_form ? tr("O&rt (Bezeichnung):", "&Location (Name):") : tr("Or&t:", "Locatio&n:"), name);
-  add(tr("Geogr. &Breite:", "Geogr. L&atitude:"), latitude);
-  add(tr("Geogr. &Länge:", "Geogr. Lon&gitude:"), longitude, new QLabel(qtext(tr("Ost: negativ", "East: negative"))));
-  add(tr("Ze&itzone:", "Time Zo&ne:"), zone,
-      date_form ? new QLabel(qtext(tr("Ost: positiv", "East: positiv"))) : zone_name);
+  add(date_form ? sdro::tr("O&rt (Bezeichnung):", "&Location (Name):") : sdro::tr("Or&t:", "Locatio&n:"), name);
+  add(sdro::tr("Geogr. &Breite:", "Geogr. L&atitude:"), latitude);
+  add(sdro::tr("Geogr. &Länge:", "Geogr. Lon&gitude:"), longitude, new QLabel(qtext(sdro::tr("Ost: negativ", "East: negative"))));
+  add(sdro::tr("Ze&itzone:", "Time Zo&ne:"), zone,
+      date_form ? new QLabel(qtext(sdro::tr("Ost: positiv", "East: positiv"))) : zone_name);
   if (air_heading) grid->addWidget(air_heading, row++, 0, 1, 3);
-  add(tr("Meeresh&öhe (m):", "Altitude above Sea Level (m):"), height);
+  add(sdro::tr("Meeresh&öhe (m):", "Altitude above Sea Level (m):"), height);
   if (air_) {
-    add(tr("Zusätzliche Differenz in Minuten:", "Additional Difference in Minutes:"), minutes);
-    add(tr("Temperatur (°&C):", "Temperature (°&C):"), temperature);
-    add(tr("Luftdruck (Millibar):", "Air Pressure (Millibar):"), pressure);
+    add(sdro::tr("Zusätzliche Differenz in Minuten:", "Additional Difference in Minutes:"), minutes);
+    add(sdro::tr("Temperatur (°&C):", "Temperature (°&C):"), temperature);
+    add(sdro::tr("Luftdruck (Millibar):", "Air Pressure (Millibar):"), pressure);
     grid->addWidget(refraction, row++, 1, 1, 2);
   }
   return row;
@@ -95,6 +95,7 @@ void tplace_fields::show_location(const std::string& place_name, double lat, dou
   shown_.longitude = lon;
   shown_.zone = zone_hours;
   name->setText(qtext(place_name));
+  name->setCursorPosition(0);
   latitude->setText(text(lat));
   longitude->setText(text(lon));
   zone->setValue(zone_hours);

@@ -48,7 +48,7 @@ void confirm_map_place(TKyr5Main& w, const tmap_point& point, const std::string&
   tengine& e = w.engine();
   TOrtwahldialogkarte dialog(e.messages(), e.zeitort(), proposal_for_map_point(e.zeitort(), point, city),
                              e.konfig().weltzeitbeibehalten, &w);
-  if (dialog.exec() == QDialog::Accepted) take_place_result(w, dialog.result(), dialog.keep_ut());
+  if (dialog.exec() == QDialog::Accepted) take_place_result(w, dialog.edited(), dialog.keep_ut());
 }
 
 void add_places_commands(TKyr5Main& w) {
@@ -64,28 +64,28 @@ void add_places_commands(TKyr5Main& w) {
                                 TDatumortForm dialog(*session, e.zeitort(), e.konfig().weltzeitbeibehalten, &w);
                                 if (dialog.exec() != QDialog::Accepted) return;
                                 e.konfig().weltzeitbeibehalten = dialog.keep_ut();
-                                take_instant(w, dialog.result());
+                                take_instant(w, dialog.edited());
                               },
                               idle_not_real_time});
   t.add(tmenu::zeit_und_ort, {{"&Julianisches Datum...", "&Julian Date..."},
                               QKeySequence(Qt::SHIFT | Qt::Key_D),
                               [&w, &e, session] {
                                 TJDForm dialog(*session, e.zeitort(), &w);
-                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.result());
+                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.edited());
                               },
                               idle_not_real_time});
   t.add(tmenu::zeit_und_ort, {{"&Tagesbruchteil...", "&Time as Day with fraction..."},
                               {},
                               [&w, &e, session] {
                                 TTagbrForm dialog(*session, e.zeitort(), &w);
-                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.result());
+                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.edited());
                               },
                               idle_not_real_time});
   t.add(tmenu::zeit_und_ort, {{"UT Eingeben...", "UT..."},
                               QKeySequence(Qt::CTRL | Qt::Key_U),
                               [&w, &e, session] {
                                 TUTForm dialog(*session, e.zeitort(), &w);
-                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.result());
+                                if (dialog.exec() == QDialog::Accepted) take_instant(w, dialog.edited());
                               },
                               idle_not_real_time});
   t.add(tmenu::zeit_und_ort, {{"&Ort wählen...", "&Location..."},
@@ -93,7 +93,7 @@ void add_places_commands(TKyr5Main& w) {
                               [&w, &e, session] {
                                 TOrtwahldialog dialog(*session, e.zeitort(), e.konfig().weltzeitbeibehalten, &w);
                                 if (dialog.exec() == QDialog::Accepted) {
-                                  take_place_result(w, dialog.result(), dialog.keep_ut());
+                                  take_place_result(w, dialog.edited(), dialog.keep_ut());
                                 }
                               },
                               idle, {}, true});

@@ -52,8 +52,8 @@ const tearth_map* tplaces_session::earth_map() {
 }
 
 bool tplaces_session::set_home(const tzeitort& z) {
-  const std::string caption = std::string(tr("Heimatort: ", "Home Location: ")) + engine_.settings().home.name;
-  if (!messages().ask_yes_no(tr("Aktuellen Ort als Heimatort neu festlegen?",
+  const std::string caption = std::string(sdro::tr("Heimatort: ", "Home Location: ")) + engine_.settings().home.name;
+  if (!messages().ask_yes_no(sdro::tr("Aktuellen Ort als Heimatort neu festlegen?",
                                 "Define current settings as new Home Location?"),
                              caption, tmessage_icon::question)) {
     return false;
@@ -62,7 +62,7 @@ bool tplaces_session::set_home(const tzeitort& z) {
   write_home(engine_.ini(), engine_.settings().home);
   if (!engine_.settings_path().empty() && !engine_.ini().save(engine_.settings_path())) {
     messages().show(engine_.settings_path().string() +
-                        std::string(tr(" kann nicht geschrieben werden.", " cannot be written.")),
+                        std::string(sdro::tr(" kann nicht geschrieben werden.", " cannot be written.")),
                     kProgramCaption, tmessage_icon::warning);
   }
   return true;
