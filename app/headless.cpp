@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/dialogs/catalog/stars_component.h"
 #include "app/engine/engine.h"
 #include "app/start_options.h"
 #include "astro/file_io.h"
@@ -42,6 +43,7 @@ int run_render(const tcommand_line& cl) {
   }
   tscripted_messages messages(&std::cerr);
   tengine engine(messages);
+  add_stars_component(engine);
   if (!engine.initialisieren(start_options(cl, false))) return fail("the start-up failed");
   engine.first_show();
   if (!cl.config.empty() && !engine.load_configuration(cl.config)) {

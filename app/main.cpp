@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/dialogs/catalog/catalog_commands.h"
+#include "app/dialogs/catalog/stars_component.h"
 #include "app/dialogs/places/places_commands.h"
 #include "app/engine/clock.h"
 #include "app/headless.h"
@@ -51,6 +53,8 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
     return 1;
   }
   TKyr5Main window(cl);
+  add_stars_component(window.engine());
+  add_catalog_commands(window);
   add_places_commands(window);
   if (!window.start()) return 1;
   return QApplication::exec();

@@ -9,6 +9,7 @@
 #include "astro/language.h"
 #include "astro/precession.h"
 #include "astro/separation.h"
+#include "astro/text_format.h"
 #include "catalog/designations.h"
 #include "catalog/record_checks.h"
 
@@ -168,6 +169,17 @@ std::string zone_search_text(tzone_catalogue catalogue, const tzone_star_found& 
     return (catalogue == tzone_catalogue::sao ? "SAO " : "PPM ") + std::string(trimmed(result.designation));
   }
   return " " + result.designation;
+}
+
+std::optional<double> parse_map_diameter(std::string_view text) {
+  const treal_text r = parse_real(comma_to_point(trimmed(text)));
+  if (!r.ok || !(r.value >= 0.5 && r.value <= 60.0)) return std::nullopt;
+  return r.value;
+}
+
+std::string map_diameter_message() {
+  return std::string(tr("Kartendurchmesser muß >=0,5° und <=60° im Format ° und Dezimale (g,xxxx...) sein!",
+                        "Diameter of the map must be >=0,5° and <=60° as ° with Decimals (g,xxxx...)!"));
 }
 
 bool UseZoneCatalogue(bool zoom_chart, bool sao_present, bool ppm_present, double zoom_size,

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -129,6 +130,13 @@ tzone_star_found FindZoneStar(const std::filesystem::path& data_directory, tzone
 /// The dialog's result line: "SAO 123" / "PPM 123" for a numeric designation,
 /// " " and the designation otherwise; "  nicht gefunden" / "  not found".
 std::string zone_search_text(tzone_catalogue catalogue, const tzone_star_found& result);
+
+/// The map diameter offered by the search dialog for a zoom chart on the
+/// found star: degrees with a decimal comma or point, 0.5 to 60. Nothing for
+/// any other text.
+std::optional<double> parse_map_diameter(std::string_view text);
+/// The message for a rejected diameter, in the current language.
+std::string map_diameter_message();
 
 /// Whether the zoom chart takes its stars from the zone catalogues: the zoom
 /// chart is shown, a catalogue is present, the zoom size is at most the

@@ -25,6 +25,8 @@
 //                       ("Level", "Grafikgroesse"): free and rebuild what
 //                       depends on them (the star catalogue with its bodies)
 //   status              statuszeile: add or fill status-line panels
+//   failed              after initialise: true when the component cannot work
+//                       (its message was shown); the start-up then fails
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -67,6 +69,7 @@ class tcomponent {
   virtual void draw(tengine&, Zeichenflaeche& /*chart*/) {}
   virtual void recreate(tengine&) {}
   virtual void status(const tengine&, tstatuszeile&) const {}
+  virtual bool failed() const { return false; }
 };
 
 }  // namespace sdro

@@ -127,6 +127,9 @@ bool tengine::initialisieren(const tstart_options& options) {
   // The place, the subsystems, the date and the start configuration.
   konfig_.zeitort = default_konfiguration().zeitort;
   for_each_component([this](tcomponent& c) { c.initialise(*this); });
+  for (const auto& c : components_) {
+    if (c->failed()) return false;
+  }
   set_from_clock();
   const char* start_file = settings_.use_last_configuration ? "autoexec.kcf" : "sdro.kcf";
   read_start_configuration(data_file(start_file));

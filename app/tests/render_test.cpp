@@ -28,7 +28,11 @@ class RenderTest : public ::testing::Test {
     dir = sdro::testing::fresh_folder();
     data = dir / "data";
     std::filesystem::create_directories(data);
-    std::ofstream(data / "Sterne.dat") << "";
+    // The shipped catalogue files: the program does not start without them.
+    const std::filesystem::path shipped = std::filesystem::path(SDRO_SOURCE_DIR) / "data";
+    std::filesystem::copy_file(shipped / "sterne.dat", data / "Sterne.dat");
+    std::filesystem::copy_file(shipped / "linien.dat", data / "linien.dat");
+    std::filesystem::copy_file(shipped / "nebel_ext.dat", data / "nebel_ext.dat");
     ini = dir / "settings" / "sdro32.ini";
   }
   trun run(const std::string& args) const {

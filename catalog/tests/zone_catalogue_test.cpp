@@ -167,3 +167,28 @@ TEST(ZoneCatalogueUse, DecisionAndTheCatalogueChosen) {
 
 }  // namespace
 }  // namespace sdro
+
+namespace sdro {
+namespace {
+
+TEST(ZoneSearchDialog, MapDiameterIsDegreesFromHalfToSixty) {
+  struct Case {
+    const char* text;
+    double value;  // 0: rejected
+  };
+  const Case cases[] = {{"2", 2}, {"0,5", 0.5}, {" 12.25 ", 12.25}, {"60", 60}, {"0,49", 0},
+                        {"60,01", 0}, {"", 0}, {"2°", 0}, {"zwei", 0}, {"nan", 0}};
+  for (const Case& c : cases) {
+    const auto d = parse_map_diameter(c.text);
+    EXPECT_EQ(d.has_value(), c.value != 0) << c.text;
+    if (d) {
+      EXPECT_EQ(*d, c.value) << c.text;
+    }
+  }
+  LanguageScope de(german);
+  EXPECT_EQ(map_diameter_message(),
+            "Kartendurchmesser muß >=0,5° und <=60° im Format ° und Dezimale (g,xxxx...) sein!");
+}
+
+}  // namespace
+}  // namespace sdro

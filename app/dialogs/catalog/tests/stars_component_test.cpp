@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/catalog/stars_component.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "app/engine/tests/engine_fixture.h"
+#include "astro/binary_io.h"
+#include "astro/file_io.h"
+#include "astro/horizontal.h"
+#include "astro/language.h"
+
+namespace sdro {
+namespace {
+
+using testing::EngineTest;
+
+std::string star(float ra, float dec, std::int32_t magnitude, const std::string& name) {
+  tbytewriter w;
+  for (const float f : {ra, dec, ra, dec, 0.0f, 0.0f}) w.f32(f);
+  w.i32(magnitude);
+  w.short_string(name, 8);
+  w.u8(124);  // cached for 2024
+  w.zeros(2);
+  return w.take();
+}
+
+std::string point(std::int32_t year) {
+  tbytewriter w;
+  for (const float f : {0.0f, 0.0f, 1.0f, 0.0f, 0.0f}) w.f32(f);
+  w.u8(1);
+  w.zeros(3);
+  w.i32(year);
+  return w.take();
+}
+
+std::string nebula() {
+  tbytewriter w;
+  for (const float f : {0.0f, 0.0f, 0.0f, 0.0f, 1.0f}) w.f32(f);
+  w.i32(500);
+  w.short_string("M 42", 15);
+  w.u8(3);
+  w.u8(124);
+  w.zeros(6);
+  return w.take();
+}
+
+class StarsComponent : public EngineTest {
+ protected:
+  void write_catalogue() {
+    write_file_atomically(data / "Sterne.dat", star(300, 10, 450, "Faint") + star(100, -16.7f, -146, "Sirius"));
+    write_file_atomically(data / "linien.dat", point(2024) + point(2024));
+    write_file_atomically(data / "nebel_ext.dat", nebula());
+  }
+  std::unique_ptr<tengine> started(bool& ok) {
+    auto e = make();
+    add_stars_component(*e);
+    ok = e->initialisieren(options());
+    return e;
+  }
+};
+
+TEST_F(StarsComponent, AMissingCatalogueStopsTheStartWithTheFatalMessage) {
+  // The fixture's data folder has an empty "Sterne.dat".
+  LanguageScope en(english);
+  bool ok = true;
+  auto e = started(ok);
+  EXPECT_FALSE(ok);
+  ASSERT_FALSE(messages.records().empty());
+  const tmessage_record& m = messages.records().back();
+  EXPECT_EQ(m.text, "File sterne.dat not found or corrupt. Sidaro 3.0 halted.");
+  EXPECT_EQ(m.caption, "Fatal Error");
+  EXPECT_EQ(m.icon, tmessage_icon::error);
+}
+
+TEST_F(StarsComponent, TheStartPositionsTheStarsForTheInstantOfTheChart) {
+  write_catalogue();
+  bool ok = false;
+  auto e = started(ok);
+  ASSERT_TRUE(ok);
+  tstars_component* c = stars_component(*e);
+  ASSERT_TRUE(c && c->stars());
+  const tstars& s = *c->stars();
+  EXPECT_FALSE(s.first_pass());
+  ASSERT_EQ(s.stars().size(), 2u);
+  const tsternrecord& sirius = s.stars().back();
+  const thorizontal h = equatorial_to_horizontal(e->zeitort(), e->settings().azimut, sirius.ra_apparent,
+                                                 sirius.dec_apparent);
+  EXPECT_NEAR(sirius.altitude, h.altitude, 1e-4);
+  EXPECT_EQ(s.nebulae().size(), 1u);
+}
+
+TEST_F(StarsComponent, TheCycleDispatchesNoPendingEvents) {
+  write_catalogue();
+  bool ok = false;
+  auto e = started(ok);
+  ASSERT_TRUE(ok);
+  tstars_component* c = stars_component(*e);
+  const tstars* before = c->stars();
+  // A command waiting in the event queue that would destroy the container.
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    c->recreate(*e);
+    ran = true;
+  });
+  e->flags().positionenneu = true;
+  e->zyklus();
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(c->stars(), before);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(ran);
+  EXPECT_NE(c->stars(), nullptr);
+}
+
+TEST_F(StarsComponent, TheLoadingLevelIsLimitedToWhatTheFileHolds) {
+  write_catalogue();
+  write_ini("[Settings]\nLevel=100\n");
+  bool ok = false;
+  auto e = started(ok);
+  ASSERT_TRUE(ok);
+  // Both stars are brighter than 5.0: the lowest level holds the whole file.
+  EXPECT_EQ(e->settings().level, 50);
+  EXPECT_EQ(stars_component(*e)->stars()->stars().size(), 2u);
+  EXPECT_LE(e->konfig().grenzgroessesterne, 500);
+}
+
+}  // namespace
+}  // namespace sdro
