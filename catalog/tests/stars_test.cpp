@@ -10,6 +10,7 @@
 #include "astro/angles.h"
 #include "astro/binary_io.h"
 #include "astro/language.h"
+#include "catalog/file_range.h"
 #include "catalog/tests/catalog_files.h"
 
 namespace sdro {
@@ -76,21 +77,33 @@ trecompute_request request(int previous, int limit) {
 }
 
 TEST(Stars, AMissingOrEmptyFileIsFatalWithItsOwnMessage) {
+  enum tharm { missing, empty, damaged };
   struct Case {
     const char* file;
-    bool empty;
+    tharm harm;
     tstars_status status;
     const char* german;
     const char* english;
   };
   const Case cases[] = {
-      {"sterne.dat", false, tstars_status::star_file,
+      {"sterne.dat", missing, tstars_status::star_file,
        "Die Datei sterne.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
        "File sterne.dat not found or corrupt. Sidaro 3.0 halted."},
-      {"linien.dat", true, tstars_status::line_file,
+      {"linien.dat", empty, tstars_status::line_file,
        "Die Datei linien.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
        "File linien.dat not found or corrupt. Sidaro 3.0 halted."},
-      {"nebel_ext.dat", false, tstars_status::nebula_file,
+      {"nebel_ext.dat", missing, tstars_status::nebula_file,
+       "Die Datei nebel_ext.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
+       "File nebel_ext.dat not found or corrupted. Sidaro 3.0 halted."},
+      // A record that is not what its file holds (a place beyond the pole, a
+      // vector that is no unit vector) makes the file count as damaged.
+      {"sterne.dat", damaged, tstars_status::star_file,
+       "Die Datei sterne.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
+       "File sterne.dat not found or corrupt. Sidaro 3.0 halted."},
+      {"linien.dat", damaged, tstars_status::line_file,
+       "Die Datei linien.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
+       "File linien.dat not found or corrupt. Sidaro 3.0 halted."},
+      {"nebel_ext.dat", damaged, tstars_status::nebula_file,
        "Die Datei nebel_ext.dat fehlt oder ist beschädigt. Sidaro 3.0 wird beendet.",
        "File nebel_ext.dat not found or corrupted. Sidaro 3.0 halted."},
   };
@@ -98,10 +111,15 @@ TEST(Stars, AMissingOrEmptyFileIsFatalWithItsOwnMessage) {
   for (const Case& c : cases) {
     tdata_folder dir("fatal");
     write_catalogue(dir, 2000);
-    if (c.empty) {
+    if (c.harm == empty) {
       dir.write(c.file, "");
-    } else {
+    } else if (c.harm == missing) {
       std::filesystem::remove(dir / c.file);
+    } else {
+      std::string bytes = dir.read(c.file);
+      const std::size_t last = bytes.size() - (c.status == tstars_status::star_file ? 40 : 0);
+      patch_f32(bytes, c.status == tstars_status::star_file ? last + 12 : 8, 95.0f);
+      dir.write(c.file, bytes);
     }
     tstars_setup setup;
     setup.data_directory = dir.path();
