@@ -1,0 +1,91 @@
+// An engine over the shipped data directory with the sky chart component, a
+// fixed clock and a scripted message service, shared by the tests of a suite
+// (loading the catalogues takes a moment). Set SDRO_CHART_PNG to a folder to
+// keep the charts the tests draw as PNG files for looking at them, and
+// SDRO_CHART_DATA to use another data directory (one with the zone catalogues).
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/engine/engine.h"
+#include "chart/component/sky_chart_component.h"
+
+namespace sdro::testing {
+
+struct tsky_place {
+  double latitude;       ///< degrees north
+  double east_longitude; ///< degrees east
+  int zone;              ///< hours east
+  const char* name;
+};
+inline constexpr tsky_place kKassel{51.32, 9.50, 1, "Kassel"};
+inline constexpr tsky_place kSydney{-33.87, 151.21, 10, "Sydney"};
+
+class SkyEngine {
+ public:
+  SkyEngine() {
+    folder_ = std::filesystem::temp_directory_path() / "sdro_sky_engine";
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    engine_ = std::make_unique<tengine>(messages_, std::make_unique<tfixed_clock>(tcivil_now{15, 1, 2024, 22.0}));
+    engine_->add_component(std::make_unique<tsky_chart_component>());
+    tstart_options o;
+    o.program = folder_ / "sdro";
+    o.settings_file = folder_ / "sdro32.ini";
+    const char* data = std::getenv("SDRO_CHART_DATA");
+    o.data_directory = data ? std::filesystem::path(data) : std::filesystem::path(SDRO_SOURCE_DIR) / "data";
+    o.start_directory = folder_;
+    o.screen_width = 1280;
+    o.interactive = false;
+    ok_ = engine_->initialisieren(o);
+    engine_->first_show();
+  }
+  bool ok() const { return ok_; }
+  tengine& engine() { return *engine_; }
+  tkonfiguration& k() { return engine_->konfig(); }
+  tsky_chart_component& chart() { return *sky_chart(*engine_); }
+  tscripted_messages& messages() { return messages_; }
+
+  /// The instant (local civil time of the place's zone) and place.
+  void set(const tsky_place& p, int year, int month, int day, double hours) {
+    tzeitort& z = engine_->zeitort();
+    z.latitude = p.latitude;
+    z.longitude = -p.east_longitude;
+    z.zone = p.zone;
+    z.additional_minutes = 0;
+    z.daylight_saving = 0;
+    z.place_name = p.name;
+    z.year = year;
+    z.month = month;
+    z.day = day;
+    z.local_time = hours;
+    engine_->complete_instant();
+  }
+  /// Recomputes and draws the current state; keeps a PNG when asked to.
+  const QImage& draw(const std::string& png_name = {}) {
+    engine_->flags().positionenneu = true;
+    engine_->flags().bildneu = true;
+    engine_->zyklus();
+    if (const char* dir = std::getenv("SDRO_CHART_PNG"); dir && !png_name.empty()) {
+      const int d = engine_->konfig().kartengroesse;
+      engine_->bitmap().copy(0, 0, d, d).save(QString::fromStdString(std::string(dir) + "/" + png_name + ".png"));
+    }
+    return engine_->bitmap();
+  }
+
+ private:
+  std::filesystem::path folder_;
+  tscripted_messages messages_;
+  std::unique_ptr<tengine> engine_;
+  bool ok_ = false;
+};
+
+}  // namespace sdro::testing
