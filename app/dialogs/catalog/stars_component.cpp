@@ -88,6 +88,18 @@ void tstars_component::compute_positions(tengine& engine) {
   stars_->RecomputePositions(r);
 }
 
+tzone_request tstars_component::zone_request(const tengine& engine) {
+  const tkonfiguration& k = engine.konfig();
+  const tdatenbestand& files = engine.datenbestand();
+  tzone_request r;
+  r.data_directory = engine.datenverzeichnis();
+  r.catalogue = chosen_zone_catalogue(k.ppm, files.sao, files.ppm);
+  r.map = {k.zoomkarte[0], k.zoomkarte[1], k.zoomkarte[2]};
+  r.limit = k.grenzgroessesao;
+  r.useaberrat = k.useaberrat;
+  return r;
+}
+
 void add_stars_component(tengine& engine) { engine.add_component(std::make_unique<tstars_component>()); }
 
 tstars_component* stars_component(const tengine& engine) {

@@ -48,6 +48,11 @@ class tstars_component : public tcomponent {
   /// Whether the last positions were computed for a zoom chart whose stars
   /// come from the zone catalogues.
   bool zone_catalogue_in_use() const { return zone_catalogue_in_use_; }
+  /// What the zoom chart reads from the zone catalogues: the catalogue chosen
+  /// by `ppm` (or the one installed), the chart's centre and radius, the limit
+  /// `grenzgroessesao` and the apparent places with `useaberrat`. The chart
+  /// passes it to ReadZoneStars(zone_stars(), request, engine.zeitort(), draw).
+  static tzone_request zone_request(const tengine& engine);
   /// Shown once before the yearly refresh rewrites the data files (the
   /// start-up window shows refresh_notice_text()).
   std::function<void()> on_refresh_notice;

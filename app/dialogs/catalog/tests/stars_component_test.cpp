@@ -128,3 +128,39 @@ TEST_F(StarsComponent, TheLoadingLevelIsLimitedToWhatTheFileHolds) {
 
 }  // namespace
 }  // namespace sdro
+
+namespace sdro {
+namespace {
+
+TEST_F(StarsComponent, TheZoomChartTakesItsStarsFromTheOnlyZoneCatalogueInstalled) {
+  write_catalogue();
+  tbytewriter zone;
+  for (const float f : {97.5f, 0.0f, 25.0f, 0.0f}) zone.f32(f);
+  zone.i16(40);
+  zone.fixed_string("4711", 10);
+  write_file_atomically(data / "0001+0+1.ppm", zone.data());
+  write_file_atomically(data / "0607+2+3.ppm", zone.data());
+  bool ok = false;
+  auto e = started(ok);
+  ASSERT_TRUE(ok);
+  tstars_component* c = stars_component(*e);
+  e->konfig().kartenart = 204;
+  e->konfig().zoomkarte = {97.5, 25.0, 5.0};
+  e->flags().positionenneu = true;
+  e->zyklus();
+  EXPECT_TRUE(c->zone_catalogue_in_use());
+  const tzone_request r = tstars_component::zone_request(*e);
+  EXPECT_EQ(r.catalogue, tzone_catalogue::ppm);
+  EXPECT_EQ(r.map.radius, 5.0);
+  EXPECT_EQ(r.limit, e->konfig().grenzgroessesao);
+  EXPECT_EQ(ReadZoneStars(c->zone_stars(), r, e->zeitort()).stars, 1u);
+  EXPECT_EQ(c->zone_stars()[0].designation, "4711");
+  // A zoom chart wider than the threshold uses the main star file.
+  e->konfig().zoomkarte[2] = 40.0;
+  e->flags().positionenneu = true;
+  e->zyklus();
+  EXPECT_FALSE(c->zone_catalogue_in_use());
+}
+
+}  // namespace
+}  // namespace sdro
