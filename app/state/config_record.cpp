@@ -62,6 +62,35 @@ void describe_font(F& f, V& v) {
   v.u8("stil", 268, f.stil, 0, 15);
 }
 
+template <class A, class V>
+void describe_animation(A& a, V& v) {
+  v.f64("zeitschritt", 0, a.zeitschritt, 0.0, 23.5959);
+  v.i32("tage", 8, a.tage, 0, 36525);
+  v.i32("sterntage", 12, a.sterntage, 1, 36525);
+  v.i32("schritte", 16, a.schritte, 2, 30000);
+  v.flag("systemzeit", 20, a.systemzeit);
+  v.flag("sternzeit", 21, a.sternzeit);
+  v.flag("rueckwaerts", 22, a.rueckwaerts);
+  v.flag("automatisch_beenden", 23, a.automatisch_beenden);
+  v.sub(24, 760, [&] { describe_zeitort(a.startzeit, v); });
+  v.i32("intervall", 784, a.intervall, 0, 300);  // 0 counts as 40
+  v.flag("zurueck", 788, a.zurueck);
+  v.zero("reserved", 789, 3);
+}
+
+template <class B, class V>
+void describe_bahndatei(B& b, V& v) {
+  for (std::size_t i = 0; i < b.objekte.size(); ++i) v.flag(v.indexed("objekte", i), i, b.objekte[i]);
+  v.flag("name_immer", 12, b.name_immer);
+  v.flag("name_einmal", 13, b.name_einmal);
+  v.flag("datum", 14, b.datum);
+  v.flag("jahr", 15, b.jahr);
+  v.flag("jahr_vierstellig", 16, b.jahr_vierstellig);
+  v.flag("uhrzeit", 17, b.uhrzeit);
+  v.zero("reserved", 18, 2);
+  v.i32("intervall", 20, b.intervall, 1, 100);
+}
+
 template <class K, class V>
 void describe_record(K& k, V& v) {
   v.sub(0, 760, [&] { describe_zeitort(k.zeitort, v); });
@@ -115,8 +144,16 @@ void describe_record(K& k, V& v) {
   v.flag("satellitenein", 3055, k.satellitenein);
   v.i32("sterngroessevariation", 3056, k.sterngroessevariation, -4, -1);
   v.i32("nebelgroessevariation", 3060, k.nebelgroessevariation, -4, -1);
-  v.raw("animation", 3064, k.animation);
-  v.raw("bahndatei", 3856, k.bahndatei);
+  v.sub(3064, 792, [&] {
+    v.prefix("animation");
+    describe_animation(k.animation, v);
+    v.prefix("");
+  });
+  v.sub(3856, 24, [&] {
+    v.prefix("bahndatei");
+    describe_bahndatei(k.bahndatei, v);
+    v.prefix("");
+  });
   v.flag("weltzeitbeibehalten", 3880, k.weltzeitbeibehalten);
   v.u8("dichteHorizont", 3881, k.dichteHorizont, g10, g20);
   v.u8("theorie.planet_theory", 3882, k.theorie.planet_theory, theorie_eigen, theorie_vsop87c);

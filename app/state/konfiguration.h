@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/state/animation_settings.h"
 #include "astro/enums.h"
 #include "astro/zeitort.h"
 #include "ephem/theory_selection.h"
@@ -116,8 +117,8 @@ struct tkonfiguration {
   bool satellitenein = false;
   std::int32_t sterngroessevariation = -2; ///< −4 large … −1 very small
   std::int32_t nebelgroessevariation = -2;
-  traw_block<792> animation{};             ///< animation settings
-  traw_block<24> bahndatei{};              ///< orbit-track file settings
+  tanimation animation;                    ///< animation settings
+  tbahndatei bahndatei;                    ///< orbit-track file settings
   bool weltzeitbeibehalten = true;
   tdichteHorizont dichteHorizont = g15;
   ttheoriewahl theorie;                    ///< planetary and lunar theory, perturbing planets

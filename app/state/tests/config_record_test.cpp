@@ -109,7 +109,12 @@ tkonfiguration unusual() {
   k.zeitort.longitude = 179.5;
   k.ort_dateiname = "/daten/Orte ä.csv";
   k.planetoid.fill(0xA5);
-  for (std::size_t i = 0; i < k.animation.size(); ++i) k.animation[i] = static_cast<std::uint8_t>(i);
+  k.animation.zeitschritt = 23.5959;
+  k.animation.rueckwaerts = true;
+  k.animation.startzeit.year = 1850;
+  k.animation.intervall = 0;
+  k.bahndatei.objekte[11] = false;
+  k.bahndatei.intervall = 100;
   k.ereignissuche[15] = 0xFF;
   k.zoomkarte = {359.5, -89.0, 0.5};
   k.kartenart = 240;
@@ -136,7 +141,9 @@ TEST(ConfigRecord, DecodeThenEncodeReproducesEveryByte) {
   EXPECT_EQ(back.zeitort.place_name, "Zürich Straße");
   EXPECT_EQ(back.ort_dateiname, "/daten/Orte ä.csv");
   EXPECT_EQ(back.mondlichthoehe, -8);
-  EXPECT_EQ(back.animation[200], 200);
+  EXPECT_EQ(back.animation.startzeit.year, 1850);
+  EXPECT_EQ(back.animation.intervall, 0);
+  EXPECT_FALSE(back.bahndatei.objekte[11]);
 }
 
 TEST(ConfigRecord, AFieldOutOfRangeRejectsTheWholeRecord) {
@@ -158,6 +165,11 @@ TEST(ConfigRecord, AFieldOutOfRangeRejectsTheWholeRecord) {
       {"schriften[2].farbe", [](std::string& r) { put_i32(r, 8468 + 2 * 272 + 264, -1); }},
       {"ansichtvon", [](std::string& r) { put_i32(r, 8452, 3); }},
       {"druckgroessen[1]", [](std::string& r) { put_i32(r, 5272, 50); }},
+      {"animation.schritte", [](std::string& r) { put_i32(r, 3064 + 16, 1); }},
+      {"animation.zeitort.day", [](std::string& r) { put_i32(r, 3064 + 24, 0); }},
+      {"animation.intervall", [](std::string& r) { put_i32(r, 3064 + 784, 301); }},
+      {"bahndatei.objekte[3]", [](std::string& r) { r[3856 + 3] = 2; }},
+      {"bahndatei.intervall", [](std::string& r) { put_i32(r, 3856 + 20, 0); }},
   };
   for (const auto& c : cases) {
     std::string r = encode_record(unusual());
