@@ -42,7 +42,10 @@ tbodyposition body_apparent(int body, const ttheoriewahl& sel, int precision, do
   const tspherical s = cartesian_to_polar(v);
   p.ra = s.l;
   p.dec = s.b;
-  p.distance = s.r;
+  // The distance the light travelled: the aberration turns the direction
+  // only, so the length of the apparent vector is no distance (for Jupiter
+  // it is off by up to 5e-4 AU).
+  p.distance = length(g.astrometric);
   return p;
 }
 

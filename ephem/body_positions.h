@@ -15,7 +15,7 @@ struct tbodyposition {
   int body = 0;                 ///< tkoerper
   double ra = 0.0;              ///< degrees [0, 360), equator of date (true with nutation)
   double dec = 0.0;             ///< degrees
-  double distance = 0.0;        ///< AU; the Moon in Earth radii
+  double distance = 0.0;        ///< AU, light-time corrected (astrometric); the Moon in Earth radii
   double lambda = 0.0;          ///< geocentric ecliptic longitude of date, degrees
   double beta = 0.0;            ///< geocentric ecliptic latitude, degrees
   tplanetposition heliocentric; ///< the planet at t (zeros for Sun and Moon)
