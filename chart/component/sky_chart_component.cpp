@@ -117,8 +117,9 @@ std::optional<tprojektion> tsky_chart_component::projection(const tengine& engin
   return chart_projection(k, vp, engine.settings().azimut);
 }
 
-tsky_scene tsky_chart_component::scene(const tengine& engine) const {
+tsky_scene tsky_chart_component::scene(const tengine& engine) {
   const tkonfiguration& k = engine.konfig();
+  tools_ = build_tools(k.farben, k.milchstrassebreite, engine.nachtabdunkelung());
   tsky_scene sc;
   sc.konfig = &k;
   if (auto p = projection(engine)) sc.projection = *p;
@@ -141,7 +142,6 @@ tsky_scene tsky_chart_component::scene(const tengine& engine) const {
 
 void tsky_chart_component::draw(tengine& engine, Zeichenflaeche& chart) {
   const tkonfiguration& k = engine.konfig();
-  tools_ = build_tools(k.farben, k.milchstrassebreite, engine.nachtabdunkelung());
   tsky_scene sc = scene(engine);
   background_ = sc.background;
   if (zone_in_use_ && sc.chart() == tsky_chart::zoom) {

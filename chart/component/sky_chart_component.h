@@ -64,8 +64,9 @@ class tsky_chart_component final : public tcomponent {
   /// The progress gauge while zone files are read (0..100).
   std::function<void(int)> on_zone_progress;
 
-  /// The scene the next drawing of the engine's state uses.
-  tsky_scene scene(const tengine& engine) const;
+  /// The scene the next drawing of the engine's state uses (the tools are
+  /// made anew from the active colour table).
+  tsky_scene scene(const tengine& engine);
 
  private:
   tstars* stars() const { return external_ ? external_ : stars_.get(); }

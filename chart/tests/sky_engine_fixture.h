@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -31,8 +33,13 @@ inline constexpr tsky_place kSydney{-33.87, 151.21, 10, "Sydney"};
 
 class SkyEngine {
  public:
+  ~SkyEngine() {
+    engine_.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+  }
   SkyEngine() {
-    folder_ = std::filesystem::temp_directory_path() / "sdro_sky_engine";
+    folder_ = std::filesystem::temp_directory_path() / ("sdro_sky_engine_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     engine_ = std::make_unique<tengine>(messages_, std::make_unique<tfixed_clock>(tcivil_now{15, 1, 2024, 22.0}));
