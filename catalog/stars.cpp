@@ -84,24 +84,50 @@ bool precession_due(int praezession, const tzeitort& previous, const tzeitort& c
   }
 }
 
-tstars::tstars(const tstars_setup& setup, const tzeitort& z)
-    : dir_(setup.data_directory),
-      z_(z),
-      useaberrat_(setup.useaberrat),
-      azimuth_offset_(azimuth_offset(setup.azimut)),
-      frame_(observer_frame(z, azimuth_offset_)),
-      on_refresh_(setup.on_refresh),
-      folder_writable_(setup.folder_writable),
-      satellites_(kSatelliteSlotCount) {}
+tstars::tstars() : satellites_(kSatelliteSlotCount) {}
 
 tstars::~tstars() = default;
 
 std::unique_ptr<tstars> tstars::create(const tstars_setup& setup, const tzeitort& z,
                                        tstars_status& status) {
-  std::unique_ptr<tstars> stars(new tstars(setup, z));
-  status = stars->load(setup);
+  auto stars = std::make_unique<tstars>();
+  status = stars->reload(setup, z);
   if (status != tstars_status::ok) stars.reset();
   return stars;
+}
+
+void tstars::start(const tstars_setup& setup, const tzeitort& z) {
+  loaded_ = false;
+  dir_ = setup.data_directory;
+  z_ = z;
+  useaberrat_ = setup.useaberrat;
+  azimuth_offset_ = azimuth_offset(setup.azimut);
+  frame_ = observer_frame(z, azimuth_offset_);
+  positions_changed_ = true;
+  first_pass_ = true;
+  reprecess_ = false;
+  on_refresh_ = setup.on_refresh;
+  folder_writable_ = setup.folder_writable;
+  refresh_notice_given_ = false;
+  tsterne_list().swap(stars_);
+  std::vector<tlinienpunkt>().swap(lines_);
+  tnebel_list().swap(nebulae_);
+  labels_ = {};
+  bodies_ = {};
+  asteroids_.clear();
+  comets_.clear();
+  satellites_.assign(kSatelliteSlotCount, tsatellitenposition{});
+}
+
+tstars_status tstars::reload(const tstars_setup& setup, const tzeitort& z) {
+  start(setup, z);
+  const tstars_status status = load(setup);
+  if (status == tstars_status::ok) {
+    loaded_ = true;
+  } else {
+    start(setup, z);  // nothing of a partial load is kept
+  }
+  return status;
 }
 
 tstars_status tstars::load(const tstars_setup& setup) {

@@ -87,10 +87,18 @@ using tsmall_body_computation =
 
 class tstars {
  public:
+  /// An empty container (nothing loaded).
+  tstars();
   /// Loads the three files. On failure the result is empty and `status`
   /// names the file; nothing is kept.
   static std::unique_ptr<tstars> create(const tstars_setup& setup, const tzeitort& z,
                                         tstars_status& status);
+  /// Frees everything and loads the files again in this same object (its
+  /// address stays, so holders of a pointer keep a valid one). On failure the
+  /// container is left empty.
+  tstars_status reload(const tstars_setup& setup, const tzeitort& z);
+  /// The files were loaded.
+  bool loaded() const { return loaded_; }
   virtual ~tstars();
   tstars(const tstars&) = delete;
   tstars& operator=(const tstars&) = delete;
@@ -163,10 +171,8 @@ class tstars {
   bool positions_changed() const { return positions_changed_; }
   const std::filesystem::path& data_directory() const { return dir_; }
 
- protected:
-  explicit tstars(const tstars_setup& setup, const tzeitort& z);
-
  private:
+  void start(const tstars_setup& setup, const tzeitort& z);
   tstars_status load(const tstars_setup& setup);
   bool load_lines();
   bool load_nebulae();
@@ -178,6 +184,7 @@ class tstars {
   void position_nebulae(const trecompute_request& request);
   void position_labels();
 
+  bool loaded_ = false;
   std::filesystem::path dir_;
   tzeitort z_;
   bool useaberrat_ = false;

@@ -176,6 +176,28 @@ TEST(Stars, TheFirstStartInANewYearRewritesTheFilesOnceAndAtomically) {
   EXPECT_EQ(dir.read("sterne.dat"), stars);
 }
 
+TEST(Stars, LoadingAgainKeepsTheAddressAndAFailureLeavesNothing) {
+  tdata_folder dir("reload");
+  write_catalogue(dir, 2000);
+  const tzeitort z = instant(2000, 6, 1);
+  tstars_setup setup;
+  setup.data_directory = dir.path();
+  tstars s;
+  EXPECT_FALSE(s.loaded());
+  ASSERT_EQ(s.reload(setup, z), tstars_status::ok);
+  EXPECT_TRUE(s.loaded());
+  const tsternrecord* first = &s.stars().front();
+  setup.level = 90;
+  ASSERT_EQ(s.reload(setup, z), tstars_status::ok);
+  EXPECT_EQ(s.stars().size(), kMagnitudes.size());
+  EXPECT_NE(&s.stars().front(), first);
+  std::filesystem::remove(dir / "nebel_ext.dat");
+  EXPECT_EQ(s.reload(setup, z), tstars_status::nebula_file);
+  EXPECT_FALSE(s.loaded());
+  EXPECT_TRUE(s.stars().empty());
+  EXPECT_EQ(s.line_count(), 0u);
+}
+
 TEST(Stars, ARebuildDoesNotCheckTheStarFileYear) {
   tdata_folder dir("rebuild");
   write_catalogue(dir, 2024);

@@ -28,15 +28,14 @@ bool tstars_component::create(tengine& engine, bool check_year) {
     complete_from_civil(z);
   }
   update_derived(z, k.uselast);
-  tstars_status status = tstars_status::ok;
-  stars_ = tstars::create(setup, z, status);
+  const tstars_status status = catalogue_.reload(setup, z);
   failed_ = status != tstars_status::ok;
   if (failed_) {
     const tfatal_message m = catalogue_fatal_message(status);
     engine.messages().show(m.text, m.caption, tmessage_icon::error);
     return false;
   }
-  settings.level = stars_->level();
+  settings.level = catalogue_.level();
   if (k.grenzgroessesterne > settings.level * 10) engine.konfig().grenzgroessesterne = settings.level * 10;
   precessed_for_ = z;
   return true;
@@ -45,29 +44,28 @@ bool tstars_component::create(tengine& engine, bool check_year) {
 void tstars_component::initialise(tengine& engine) { create(engine, true); }
 
 void tstars_component::recreate(tengine& engine) {
-  stars_.reset();
   if (create(engine, false)) engine.flags().positionenneu = true;
 }
 
 void tstars_component::apply(tengine& engine, tapply_step step) {
-  if (!stars_ || step != tapply_step::einstellungen) return;
-  stars_->set_latin_names(engine.konfig().lateinisch);
-  stars_->set_azimuth_origin(engine.settings().azimut);
+  if (!catalogue_.loaded() || step != tapply_step::einstellungen) return;
+  catalogue_.set_latin_names(engine.konfig().lateinisch);
+  catalogue_.set_azimuth_origin(engine.settings().azimut);
 }
 
 void tstars_component::prepare(tengine& engine) {
-  if (!stars_) return;
+  if (!catalogue_.loaded()) return;
   const tzeitort& z = engine.zeitort();
   if (precession_due(engine.konfig().praezession, precessed_for_, z)) {
-    stars_->set_reprecess(true);
+    catalogue_.set_reprecess(true);
     precessed_for_ = z;
   }
-  stars_->set_azimuth_origin(engine.settings().azimut);
-  stars_->SetDateAndPlace(z, engine.konfig().useaberrat, true);
+  catalogue_.set_azimuth_origin(engine.settings().azimut);
+  catalogue_.SetDateAndPlace(z, engine.konfig().useaberrat, true);
 }
 
 void tstars_component::compute_positions(tengine& engine) {
-  if (!stars_ || !engine.sternauswahl().darf_neu_aufbauen) return;
+  if (!catalogue_.loaded() || !engine.sternauswahl().darf_neu_aufbauen) return;
   tkonfiguration& k = engine.konfig();
   const tdatenbestand& files = engine.datenbestand();
   zone_catalogue_in_use_ = UseZoneCatalogue(k.kartenart == ka_zoom, files.sao, files.ppm, k.zoomkarte[2],
@@ -84,8 +82,8 @@ void tstars_component::compute_positions(tengine& engine) {
   r.boundaries = k.sternbildgrenzen;
   r.milky_way = k.milchstrasse;
   r.outlines = k.nebelumrisse;
-  stars_->SetPositionsChanged(true);
-  stars_->RecomputePositions(r);
+  catalogue_.SetPositionsChanged(true);
+  catalogue_.RecomputePositions(r);
 }
 
 tzone_request tstars_component::zone_request(const tengine& engine) {

@@ -40,8 +40,13 @@ class tstars_component : public tcomponent {
   void recreate(tengine& engine) override;
   bool failed() const override { return failed_; }
 
-  tstars* stars() { return stars_.get(); }
-  const tstars* stars() const { return stars_.get(); }
+  /// The loaded container (null when the files could not be loaded).
+  tstars* stars() { return catalogue_.loaded() ? &catalogue_ : nullptr; }
+  const tstars* stars() const { return catalogue_.loaded() ? &catalogue_ : nullptr; }
+  /// The container itself: it lives as long as the component and keeps its
+  /// address when it is loaded again, so the chart can hold a pointer to it
+  /// (tsky_chart_component::use_catalogue) from before the start-up on.
+  tstars& catalogue() { return catalogue_; }
   /// The zone stars of the current zoom chart, refilled by the drawing
   /// (ReadZoneStars); they live as long as the engine.
   TSAOList& zone_stars() { return zone_stars_; }
@@ -60,7 +65,7 @@ class tstars_component : public tcomponent {
  private:
   bool create(tengine& engine, bool check_year);
 
-  std::unique_ptr<tstars> stars_;
+  tstars catalogue_;
   TSAOList zone_stars_;
   tzeitort precessed_for_;  ///< instant of the last renewal of the places of date
   bool failed_ = false;
