@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/component/sky_chart_component.h"
 
+#include "app/dialogs/catalog/stars_component.h"
 #include "app/engine/engine.h"
 #include "astro/angles.h"
 #include "astro/chart_kind.h"
@@ -36,9 +37,11 @@ int effective_star_size(const tkonfiguration& k, tsky_chart chart, bool bitmaps)
 
 }  // namespace
 
-tsky_chart_component::tsky_chart_component(bool may_refresh_files) : may_refresh_files_(may_refresh_files) {}
+tsky_chart_component::tsky_chart_component() = default;
 
 tsky_chart_component::~tsky_chart_component() = default;
+
+void add_sky_chart_component(tengine& engine) { engine.add_component(std::make_unique<tsky_chart_component>()); }
 
 tsky_chart_component* sky_chart(tengine& engine) {
   return dynamic_cast<tsky_chart_component*>(engine.component(tsky_chart_component::kName));
@@ -48,63 +51,25 @@ const tsky_chart_component* sky_chart(const tengine& engine) {
   return dynamic_cast<const tsky_chart_component*>(engine.component(tsky_chart_component::kName));
 }
 
-void tsky_chart_component::load_catalogue(tengine& engine) {
-  if (external_) return;
-  stars_.reset();
-  tstars_setup setup;
-  setup.data_directory = engine.datenverzeichnis();
-  setup.level = engine.settings().level;
-  setup.check_year = first_load_;
-  setup.useaberrat = engine.konfig().useaberrat;
-  setup.azimut = engine.settings().azimut;
-  setup.latin = engine.konfig().lateinisch;
-  if (!may_refresh_files_) setup.folder_writable = [](const std::filesystem::path&) { return false; };
-  tstars_status status = tstars_status::ok;
-  stars_ = tstars::create(setup, engine.zeitort(), status);
-  first_load_ = false;
-  if (!stars_) {
-    const tfatal_message m = catalogue_fatal_message(status);
-    engine.messages().show(m.text, m.caption, tmessage_icon::error);
-  }
+tstars* tsky_chart_component::catalogue(const tengine& engine) {
+  tstars_component* c = stars_component(engine);
+  return c ? c->stars() : nullptr;
 }
 
-void tsky_chart_component::initialise(tengine& engine) { load_catalogue(engine); }
-
-void tsky_chart_component::recreate(tengine& engine) { load_catalogue(engine); }
+TSAOList* tsky_chart_component::zone_stars(const tengine& engine) {
+  tstars_component* c = stars_component(engine);
+  return c ? &c->zone_stars() : nullptr;
+}
 
 void tsky_chart_component::prepare(tengine& engine) {
   light_ = compute_sky_light(engine.zeitort(), engine.konfig().theorie);
 }
 
-bool tsky_chart_component::zone_catalogue_wanted(tengine& engine) const {
-  tkonfiguration& k = engine.konfig();
-  const tdatenbestand& data = engine.datenbestand();
-  bool ppm = k.ppm;
-  const bool use = UseZoneCatalogue(k.kartenart == ka_zoom, data.sao, data.ppm, usable_zoom_radius(k.zoomkarte[2]),
-                                    engine.settings().use_complete_sao, engine.flags().animationlaeuft, ppm);
-  k.ppm = ppm;
-  return use;
-}
-
 void tsky_chart_component::compute_positions(tengine& engine) {
   const tkonfiguration& k = engine.konfig();
-  zone_in_use_ = zone_catalogue_wanted(engine);
-  tsternauswahl& selection = engine.sternauswahl();
-  selection.aus_zoomkarte = k.kartenart == ka_zoom;
-  tstars* s = stars();
-  if (!s || !selection.darf_neu_aufbauen) return;
-  s->SetDateAndPlace(engine.zeitort(), k.useaberrat, true);
-  trecompute_request r;
-  r.previous_star_limit = selection.letzte_grenze_sterne;
-  r.star_limit = k.grenzgroessesterne;
-  r.previous_nebula_limit = selection.letzte_grenze_nebel;
-  r.nebula_limit = k.grenzgroessenebel;
-  r.zone_catalogue_in_use = zone_in_use_;
-  r.animation_running = engine.flags().animationlaeuft;
-  // The chart projects the line points itself, for the ranges it draws.
-  r.figures = r.boundaries = r.outlines = false;
-  r.milky_way = 0;
-  s->RecomputePositions(r);
+  const tstars_component* c = stars_component(engine);
+  zone_in_use_ = c && c->zone_catalogue_in_use() && k.kartenart == ka_zoom;
+  engine.sternauswahl().aus_zoomkarte = k.kartenart == ka_zoom;
 }
 
 bool tsky_chart_component::draws(int kartenart, int kartenunterart) const {
@@ -135,23 +100,19 @@ tsky_scene tsky_chart_component::scene(const tengine& engine) {
   sc.star_bitmaps = k.sternbitmaps && !sc.night;
   sc.star_size = effective_star_size(k, sc.chart(), sc.star_bitmaps);
   sc.show_scale = engine.settings().show_scale;
-  sc.stars = stars();
+  sc.stars = catalogue(engine);
   sc.marker = marker_;
   return sc;
 }
 
 void tsky_chart_component::draw(tengine& engine, Zeichenflaeche& chart) {
-  const tkonfiguration& k = engine.konfig();
   tsky_scene sc = scene(engine);
   background_ = sc.background;
-  if (zone_in_use_ && sc.chart() == tsky_chart::zoom) {
-    const tdatenbestand& data = engine.datenbestand();
-    zone_.list = &zone_list_;
-    zone_.request.data_directory = engine.datenverzeichnis();
-    zone_.request.catalogue = chosen_zone_catalogue(k.ppm, data.sao, data.ppm);
+  TSAOList* zone_list = zone_stars(engine);
+  if (zone_in_use_ && zone_list && sc.chart() == tsky_chart::zoom) {
+    zone_.list = zone_list;
+    zone_.request = tstars_component::zone_request(engine);
     zone_.request.map = {sc.projection.centre_ra(), sc.projection.centre_dec(), sc.projection.rim()};
-    zone_.request.limit = k.grenzgroessesao;
-    zone_.request.useaberrat = k.useaberrat;
     zone_.zeitort = &engine.zeitort();
     zone_.written = &written_;
     zone_.progress = on_zone_progress;

@@ -1,7 +1,8 @@
 // The sky charts in the recompute-redraw cycle: a component of the engine
-// that positions the catalogues for the instant, works out the light of the
-// sky, and draws the horizon chart, the zoom chart, both polar charts and the
-// equatorial overview.
+// that works out the light of the sky for the instant and draws the horizon
+// chart, the zoom chart, both polar charts and the equatorial overview from
+// the catalogues of the engine's catalogue component ("stars", added before
+// this one), which positions them in the same cycle.
 //
 // Other drawing code (grids, the horizon, bodies, labels, meteors) adds its
 // parts to hooks() at their places in the drawing order (chart/draw_sky.h);
@@ -26,14 +27,10 @@ class tsky_chart_component final : public tcomponent {
  public:
   static constexpr std::string_view kName = "sky chart";
 
-  /// `may_refresh_files`: the catalogue may rewrite its data files once a
-  /// year (the interactive program); headless runs and tests leave them alone.
-  explicit tsky_chart_component(bool may_refresh_files = false);
+  tsky_chart_component();
   ~tsky_chart_component() override;
 
   std::string_view name() const override { return kName; }
-  void initialise(tengine& engine) override;
-  void recreate(tengine& engine) override;
   void prepare(tengine& engine) override;
   void compute_positions(tengine& engine) override;
   bool draws(int kartenart, int kartenunterart) const override;
@@ -41,10 +38,11 @@ class tsky_chart_component final : public tcomponent {
   void status(const tengine& engine, tstatuszeile& s) const override;
 
   // --- what the chart offers the rest of the program ---------------------------
-  /// The catalogues (null when they could not be loaded).
-  tstars* catalogue() { return stars_.get(); }
-  /// Uses catalogues owned elsewhere instead of loading its own.
-  void use_catalogue(tstars* external) { external_ = external; }
+  /// The catalogues of the engine (null without a catalogue component or
+  /// when they could not be loaded).
+  static tstars* catalogue(const tengine& engine);
+  /// The zone stars of the zoom chart (kept by the catalogue component; null without one).
+  static TSAOList* zone_stars(const tengine& engine);
   tsky_hooks& hooks() { return hooks_; }
   /// The projection of the current chart kind (for the mouse and for code
   /// that projects between drawings); nothing for other chart kinds.
@@ -56,9 +54,8 @@ class tsky_chart_component final : public tcomponent {
   void set_colour_depth(int bits) { colour_depth_ = bits; }
   /// The Telrad marker; cleared by "Markierung/&Telrad® aus".
   std::optional<ttelrad_marker>& marker() { return marker_; }
-  /// Texts written at zone stars, and the zone stars of the last zoom chart.
+  /// Texts written at zone stars ("Helligkeit eintragen", "&Beschriften").
   twritten_labels& written_labels() { return written_; }
-  TSAOList& zone_stars() { return zone_list_; }
   /// Whether the last zoom chart drew the zone catalogues.
   bool zone_catalogue_in_use() const { return zone_in_use_; }
   /// The progress gauge while zone files are read (0..100).
@@ -69,14 +66,6 @@ class tsky_chart_component final : public tcomponent {
   tsky_scene scene(const tengine& engine);
 
  private:
-  tstars* stars() const { return external_ ? external_ : stars_.get(); }
-  void load_catalogue(tengine& engine);
-  bool zone_catalogue_wanted(tengine& engine) const;
-
-  bool may_refresh_files_ = false;
-  bool first_load_ = true;
-  std::unique_ptr<tstars> stars_;
-  tstars* external_ = nullptr;
   tsky_hooks hooks_;
   tsky_light light_;
   tsky_background background_;
@@ -84,11 +73,13 @@ class tsky_chart_component final : public tcomponent {
   int colour_depth_ = 32;
   std::optional<ttelrad_marker> marker_;
   twritten_labels written_;
-  TSAOList zone_list_;
   tzone_source zone_;
   bool zone_in_use_ = false;
 };
 
+/// Adds the sky chart component to an engine (before initialisieren, after
+/// the catalogue component).
+void add_sky_chart_component(tengine& engine);
 /// The sky chart component of an engine (null when it has none).
 tsky_chart_component* sky_chart(tengine& engine);
 const tsky_chart_component* sky_chart(const tengine& engine);

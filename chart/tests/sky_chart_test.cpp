@@ -25,7 +25,7 @@ class SkyChart : public ::testing::Test {
   }
   void SetUp() override {
     ASSERT_TRUE(sky_->ok());
-    ASSERT_NE(sky_->chart().catalogue(), nullptr);
+    ASSERT_NE(sky_->catalogue(), nullptr);
     tkonfiguration& k = sky_->k();
     k.kartenart = 200;
     k.kartenunterart = 0;
@@ -35,7 +35,7 @@ class SkyChart : public ::testing::Test {
     sky_->messages().clear();
   }
   static const tsternrecord& star(const std::string& name) {
-    for (const tsternrecord& s : sky_->chart().catalogue()->stars()) {
+    for (const tsternrecord& s : sky_->catalogue()->stars()) {
       if (s.designation == name) return s;
     }
     ADD_FAILURE() << name << " not in the catalogue";
@@ -44,7 +44,7 @@ class SkyChart : public ::testing::Test {
   }
   static int drawn_stars() {
     int n = 0;
-    for (const tsternrecord& s : sky_->chart().catalogue()->stars()) n += s.x != -10;
+    for (const tsternrecord& s : sky_->catalogue()->stars()) n += s.x != -10;
     return n;
   }
   static SkyEngine* sky_;
@@ -76,7 +76,7 @@ TEST_F(SkyChart, KasselInWinterHasPolarisAtItsLatitudeAndOrionInTheSouth) {
 TEST_F(SkyChart, StarsBelowTheHorizonKeepNoPixel) {
   sky_->set(kKassel, 2024, 1, 15, 22.0);
   sky_->draw();
-  for (const tsternrecord& s : sky_->chart().catalogue()->stars()) {
+  for (const tsternrecord& s : sky_->catalogue()->stars()) {
     if (s.magnitude > sky_->k().grenzgroessesterne) {
       EXPECT_EQ(s.x, -10);
     } else if (s.altitude < 0.0) {
@@ -119,7 +119,7 @@ TEST_F(SkyChart, ZoomChartOnThePleiadesDrawsZoneStarsWithTheirPixels) {
   sky_->draw("zoom_pleiades");
   EXPECT_TRUE(sky_->messages().records().empty());
   ASSERT_TRUE(sky_->chart().zone_catalogue_in_use());
-  const TSAOList& zone = sky_->chart().zone_stars();
+  const TSAOList& zone = *tsky_chart_component::zone_stars(sky_->engine());
   ASSERT_GT(zone.count(), 100u);
   const tviewport vp = make_viewport(k.kartengroesse, sky_->engine().max_chart_size(), 1, 0);
   int inside = 0;

@@ -35,7 +35,7 @@ class SkyDrawing : public ::testing::Test {
   }
   void SetUp() override {
     ASSERT_TRUE(sky_->ok());
-    ASSERT_NE(sky_->chart().catalogue(), nullptr);
+    ASSERT_NE(sky_->catalogue(), nullptr);
     saved_ = sky_->k();
     tkonfiguration& k = sky_->k();
     k.kartenart = 200;
@@ -56,7 +56,7 @@ class SkyDrawing : public ::testing::Test {
     draw_sky(*recording_, sky_->chart().scene(sky_->engine()), hooks);
     return *recording_;
   }
-  static tsterne_list& stars() { return sky_->chart().catalogue()->stars(); }
+  static tsterne_list& stars() { return sky_->catalogue()->stars(); }
   static tsternrecord& star(const std::string& name) {
     for (tsternrecord& s : stars()) {
       if (s.designation == name) return s;
@@ -132,7 +132,7 @@ TEST_F(SkyDrawing, NightDimmingDrawsRedCircles) {
 TEST_F(SkyDrawing, DeepSkyObjectsKeepTheCornerOfTheirSymbolAndHiddenGroupsNothing) {
   const RecordingSurface& s = record();
   int checked = 0;
-  for (const tnebelrecord& o : sky_->chart().catalogue()->nebulae()) {
+  for (const tnebelrecord& o : sky_->catalogue()->nebulae()) {
     if (o.x == -10) continue;
     const int size = deep_sky_diameter(o.magnitude, sky_->k().nebelgroessevariation);
     const auto ellipses = s.calls_of(DrawOp::ellipse);
@@ -144,14 +144,14 @@ TEST_F(SkyDrawing, DeepSkyObjectsKeepTheCornerOfTheirSymbolAndHiddenGroupsNothin
   EXPECT_GT(checked, 5);
   sky_->k().gruppehaufen = sky_->k().gruppenebel = sky_->k().gruppegalaxien = sky_->k().gruppeunsicher = false;
   record();
-  for (const tnebelrecord& o : sky_->chart().catalogue()->nebulae()) EXPECT_EQ(o.x, -10) << o.designation;
+  for (const tnebelrecord& o : sky_->catalogue()->nebulae()) EXPECT_EQ(o.x, -10) << o.designation;
 }
 
 TEST_F(SkyDrawing, ConstellationNamesAreWrittenAtTheirKeptPixel) {
   sky_->k().beschriftungsternbilder = true;
   const RecordingSurface& s = record();
   int written = 0;
-  for (const tsternbildlabel& l : sky_->chart().catalogue()->constellations()) {
+  for (const tsternbildlabel& l : sky_->catalogue()->constellations()) {
     if (l.x == -10) continue;
     const auto texts = s.calls_of(DrawOp::text);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const DrawCall* c) {
@@ -168,7 +168,7 @@ TEST_F(SkyDrawing, OverviewBreaksLinesAtTheMapEdge) {
   k.sternbildgrenzen = true;
   k.milchstrasse = 4;
   // A figure segment from α = 359.5° to 0.5° crosses 0h.
-  tstars& cat = *sky_->chart().catalogue();
+  tstars& cat = *sky_->catalogue();
   const tlinienpunkt p1 = cat.line_point(1), p2 = cat.line_point(2);
   const auto set = [&cat](std::size_t n, double ra, std::uint8_t pen) {
     tlinienpunkt& p = cat.line_point(n);
@@ -308,7 +308,7 @@ TEST_F(SkyDrawing, OutlinesOnTheZoomChartFollowTheChartDiameter) {
   k.kartenart = 204;
   k.zoomkarte = {83.8, -5.4, 2.0};
   const tnebelrecord* m42 = nullptr;
-  for (const tnebelrecord& o : sky_->chart().catalogue()->nebulae()) {
+  for (const tnebelrecord& o : sky_->catalogue()->nebulae()) {
     if (o.designation == "M 42") m42 = &o;
   }
   ASSERT_NE(m42, nullptr);

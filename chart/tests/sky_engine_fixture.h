@@ -1,8 +1,10 @@
-// An engine over the shipped data directory with the sky chart component, a
-// fixed clock and a scripted message service, shared by the tests of a suite
-// (loading the catalogues takes a moment). Set SDRO_CHART_PNG to a folder to
-// keep the charts the tests draw as PNG files for looking at them, and
-// SDRO_CHART_DATA to use another data directory (one with the zone catalogues).
+// An engine with the catalogue and sky chart components over a copy of the
+// shipped catalogue files, a fixed clock and a scripted message service,
+// shared by the tests of a suite (loading the catalogues takes a moment).
+// The zone catalogues are linked in when the data folder has them. Set
+// SDRO_CHART_PNG to a folder to keep the charts the tests draw as PNG files
+// for looking at them, and SDRO_CHART_DATA to take the files from another
+// data folder (one with the zone catalogues).
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -12,11 +14,13 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "app/dialogs/catalog/stars_component.h"
 #include "app/engine/engine.h"
 #include "chart/component/sky_chart_component.h"
 
@@ -42,13 +46,16 @@ class SkyEngine {
     folder_ = std::filesystem::temp_directory_path() / ("sdro_sky_engine_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
-    engine_ = std::make_unique<tengine>(messages_, std::make_unique<tfixed_clock>(tcivil_now{15, 1, 2024, 22.0}));
-    engine_->add_component(std::make_unique<tsky_chart_component>());
+    const std::filesystem::path data = folder_ / "data";
+    copy_catalogues(data);
+    // The clock stands in the year of the files' cached places, so nothing is rewritten.
+    engine_ = std::make_unique<tengine>(messages_, std::make_unique<tfixed_clock>(tcivil_now{15, 1, 2000, 22.0}));
+    add_stars_component(*engine_);
+    add_sky_chart_component(*engine_);
     tstart_options o;
     o.program = folder_ / "sdro";
     o.settings_file = folder_ / "sdro32.ini";
-    const char* data = std::getenv("SDRO_CHART_DATA");
-    o.data_directory = data ? std::filesystem::path(data) : std::filesystem::path(SDRO_SOURCE_DIR) / "data";
+    o.data_directory = data;
     o.start_directory = folder_;
     o.screen_width = 1280;
     o.interactive = false;
@@ -59,6 +66,7 @@ class SkyEngine {
   tengine& engine() { return *engine_; }
   tkonfiguration& k() { return engine_->konfig(); }
   tsky_chart_component& chart() { return *sky_chart(*engine_); }
+  tstars* catalogue() { return tsky_chart_component::catalogue(*engine_); }
   tscripted_messages& messages() { return messages_; }
 
   /// The instant (local civil time of the place's zone) and place.
@@ -89,6 +97,22 @@ class SkyEngine {
   }
 
  private:
+  static void copy_catalogues(const std::filesystem::path& data) {
+    namespace fs = std::filesystem;
+    const char* from = std::getenv("SDRO_CHART_DATA");
+    const fs::path shipped = from ? fs::path(from) : fs::path(SDRO_SOURCE_DIR) / "data";
+    fs::create_directories(data);
+    for (const char* f : {"sterne.dat", "linien.dat", "nebel_ext.dat"}) fs::copy_file(shipped / f, data / f);
+    fs::create_symlink("sterne.dat", data / "Sterne.dat");
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(shipped, ec)) {  // zone files: read only
+      const std::string name = e.path().filename().string();
+      const bool zone = name.size() == 12 && name[4] != '.' && (e.path().extension() == ".dat" || e.path().extension() == ".ppm") &&
+                        std::isdigit(static_cast<unsigned char>(name[0]));
+      if (zone) fs::create_symlink(e.path(), data / name, ec);
+    }
+  }
+
   std::filesystem::path folder_;
   tscripted_messages messages_;
   std::unique_ptr<tengine> engine_;
