@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "astro/angles.h"
@@ -134,6 +135,30 @@ TEST(Stars, AMissingOrEmptyFileIsFatalWithItsOwnMessage) {
     LanguageScope en(english);
     EXPECT_EQ(catalogue_fatal_message(status).text, c.english);
     EXPECT_EQ(catalogue_fatal_message(status).caption, "Fatal Error");
+  }
+}
+
+TEST(Stars, ForeignBytesInAnyFileAreRefusedWithoutHarm) {
+  std::mt19937 random(20240917);
+  const tzeitort z = instant(2000, 6, 1);
+  for (const char* file : {"sterne.dat", "linien.dat", "nebel_ext.dat"}) {
+    for (int round = 0; round < 20; ++round) {
+      tdata_folder dir("foreign");
+      write_catalogue(dir, 2000);
+      std::string bytes(40 * 48, '\0');
+      for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+      dir.write(file, bytes);
+      tstars_setup setup;
+      setup.data_directory = dir.path();
+      setup.level = 119;
+      tstars_status status = tstars_status::ok;
+      auto s = tstars::create(setup, z, status);
+      if (s) {  // bytes that happen to decode are taken and positioned
+        s->RecomputePositions(request(-400, 3000));
+      } else {
+        EXPECT_NE(status, tstars_status::ok);
+      }
+    }
   }
 }
 

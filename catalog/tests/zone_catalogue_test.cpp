@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <random>
 
 #include "astro/language.h"
 #include "catalog/tests/catalog_files.h"
@@ -147,6 +149,21 @@ TEST_F(ZoneFiles, FindAStarByItsDesignation) {
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_FALSE(cancelled.found);
   EXPECT_EQ(steps, 3);
+}
+
+TEST_F(ZoneFiles, ForeignBytesInAZoneFileAreSkippedRecordByRecord) {
+  std::mt19937 random(7);
+  std::string bytes(28 * 500, '\0');
+  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+  dir_.write("0607+2+3.ppm", bytes);
+  TSAOList list;
+  const tzone_read_result r = ReadZoneStars(list, request(5.0, 32767), z_);
+  EXPECT_LE(r.stars, 500u);
+  for (const tsaoobjekt& s : list) {
+    EXPECT_TRUE(std::isfinite(s.ra) && s.ra >= 0.0f && s.ra < 360.0f);
+    EXPECT_LE(s.designation.size(), 3 * 9u);  // nine characters, each at most three bytes of UTF-8
+  }
+  EXPECT_FALSE(FindZoneStar(dir_.path(), tzone_catalogue::ppm, z_, true, "no such star").found);
 }
 
 TEST(ZoneCatalogueUse, DecisionAndTheCatalogueChosen) {
