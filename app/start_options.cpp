@@ -36,7 +36,10 @@ tstart_options start_options(const tcommand_line& cl, bool interactive) {
   std::error_code ec;
   o.start_directory = std::filesystem::current_path(ec);
   const std::filesystem::path exe_dir = program.parent_path();
-  if (*SDRO_BUNDLED_DATA_DIR) o.bundled_data.push_back(SDRO_BUNDLED_DATA_DIR);
+  if (*SDRO_BUNDLED_DATA_DIR) {
+    o.bundled_data.push_back(SDRO_BUNDLED_DATA_DIR);
+    o.protected_data.push_back(SDRO_BUNDLED_DATA_DIR);
+  }
   o.bundled_data.push_back(exe_dir / "data");
   o.bundled_data.push_back(exe_dir / ".." / "share" / "sidaro" / "data");
   if (const QScreen* screen = QGuiApplication::primaryScreen()) o.screen_width = screen->geometry().width();

@@ -74,6 +74,10 @@ struct tstart_options {
   std::filesystem::path data_directory;   ///< explicit data directory (empty: from the settings)
   std::filesystem::path start_directory;  ///< the current directory at start
   std::vector<std::filesystem::path> bundled_data;  ///< further candidates (the shipped data)
+  /// Data folders whose catalogue files are never rewritten (the yearly cache
+  /// refresh is skipped there, as in a read-only installation): the data of
+  /// the source tree, which is under version control.
+  std::vector<std::filesystem::path> protected_data;
   int screen_width = 1280;
   bool interactive = true;  ///< asks the first-run question and writes the settings file
 };
@@ -102,6 +106,9 @@ class tengine {
   const tdatenbestand& datenbestand() const { return datenbestand_; }
   tsternauswahl& sternauswahl() { return sternauswahl_; }
   const std::filesystem::path& datenverzeichnis() const { return datenverzeichnis_; }
+  /// Whether the yearly refresh may rewrite the catalogue files of the data
+  /// directory (false for a protected folder; the folder must also be writable).
+  bool may_rewrite_catalogues() const { return may_rewrite_catalogues_; }
   /// A file of the data directory.
   std::filesystem::path data_file(std::string_view name) const { return datenverzeichnis_ / name; }
   tmessage_service& messages() { return messages_; }
@@ -223,6 +230,7 @@ class tengine {
   tdatenbestand datenbestand_;
   tsternauswahl sternauswahl_;
   std::filesystem::path datenverzeichnis_;
+  bool may_rewrite_catalogues_ = true;
   QImage bitmap_;
   int max_chart_size_ = 1200;
   int screen_width_ = 1280;

@@ -42,6 +42,10 @@ bool tengine::find_data_directory(const tstart_options& options) {
       std::error_code ec;
       const auto absolute = std::filesystem::absolute(dir, ec);
       datenverzeichnis_ = (ec ? dir : absolute).lexically_normal();
+      may_rewrite_catalogues_ = true;
+      for (const auto& p : options.protected_data) {
+        if (std::filesystem::equivalent(datenverzeichnis_, p, ec)) may_rewrite_catalogues_ = false;
+      }
       return true;
     }
   }

@@ -4,6 +4,7 @@
 #include "app/engine/engine.h"
 #include "app/engine/instant.h"
 #include "astro/chart_kind.h"
+#include "astro/file_io.h"
 
 namespace sdro {
 
@@ -17,6 +18,9 @@ bool tstars_component::create(tengine& engine, bool check_year) {
   setup.useaberrat = k.useaberrat;
   setup.azimut = settings.azimut;
   setup.latin = k.lateinisch;
+  setup.folder_writable = [&engine](const std::filesystem::path& folder) {
+    return engine.may_rewrite_catalogues() && folder_is_writable(folder);
+  };
   setup.on_refresh = [this] {
     if (on_refresh_notice) on_refresh_notice();
   };

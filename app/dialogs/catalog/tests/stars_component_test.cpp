@@ -92,6 +92,25 @@ TEST_F(StarsComponent, TheStartPositionsTheStarsForTheInstantOfTheChart) {
   EXPECT_EQ(s.nebulae().size(), 1u);
 }
 
+TEST_F(StarsComponent, TheYearlyRefreshNeverRewritesAProtectedDataFolder) {
+  // The catalogue carries the places of 2024 and the clock reads a later
+  // year: an ordinary data folder gets its caches renewed, the folder under
+  // version control keeps its bytes (and the places of date are computed all
+  // the same).
+  for (const bool is_protected : {false, true}) {
+    write_catalogue();
+    const std::string before = read_whole_file(data / "Sterne.dat").value();
+    auto e = make({15, 3, 2026, 21.5});
+    add_stars_component(*e);
+    tstart_options o = options();
+    if (is_protected) o.protected_data = {data};
+    ASSERT_TRUE(e->initialisieren(o));
+    EXPECT_EQ(e->may_rewrite_catalogues(), !is_protected);
+    EXPECT_EQ(read_whole_file(data / "Sterne.dat").value() == before, is_protected);
+    EXPECT_EQ(stars_component(*e)->stars()->stars().size(), 2u);
+  }
+}
+
 TEST_F(StarsComponent, TheCycleDispatchesNoPendingEvents) {
   write_catalogue();
   bool ok = false;
