@@ -25,6 +25,10 @@ const toption kOptions[] = {
     {"--size", "PIXELS", "chart diameter (100..2750)", &tcommand_line::size},
     {"--datadir", "DIR", "data directory (instead of the settings file's)", &tcommand_line::datadir},
     {"--ini", "FILE", "settings file (instead of sdro32.ini)", &tcommand_line::ini},
+    {"--riseset", "BODY|twilight", "table of rise, transit and set (CSV) with --from, --to, --place", &tcommand_line::riseset},
+    {"--from", "YYYY-MM-DD", "first day of the --riseset table", &tcommand_line::from},
+    {"--to", "YYYY-MM-DD", "last day of the --riseset table", &tcommand_line::to},
+    {"--zone", "HOURS", "zone of the --riseset days and local times (default 0: UT)", &tcommand_line::zone},
     {"--help", "", "this text", nullptr},
 };
 
@@ -61,6 +65,7 @@ std::optional<double> number(std::string_view text) {
 tcommand_line::tmode tcommand_line::mode() const {
   if (help) return tmode::help;
   if (!render.empty()) return tmode::render;
+  if (!riseset.empty()) return tmode::riseset;
   return tmode::window;
 }
 

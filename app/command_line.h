@@ -19,10 +19,14 @@ struct tcommand_line {
   std::string size;     ///< --size PIXELS: chart diameter
   std::string datadir;  ///< --datadir DIR
   std::string ini;      ///< --ini FILE: settings file
+  std::string riseset;  ///< --riseset BODY|twilight: table of rise, transit and set
+  std::string from;     ///< --from DATE: first local day of the table (YYYY-MM-DD)
+  std::string to;       ///< --to DATE: last local day of the table
+  std::string zone;     ///< --zone HOURS: zone of the table's days and local times (east positive)
   bool help = false;    ///< --help
   std::vector<std::string> files;  ///< plain arguments (a configuration file to open)
 
-  enum class tmode { window, render, help };
+  enum class tmode { window, render, riseset, help };
   tmode mode() const;
 };
 

@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/dialogs/catalog/catalog_commands.h"
 #include "app/dialogs/catalog/stars_component.h"
+#include "app/dialogs/events/riseset_command.h"
 #include "app/dialogs/places/places_commands.h"
 #include "app/engine/clock.h"
 #include "app/headless.h"
@@ -64,6 +65,7 @@ int run_headless(int argc, char** argv, const tcommand_line& cl) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   take_date_format();
+  if (cl.mode() == tcommand_line::tmode::riseset) return run_riseset(cl, std::cout);
   return run_render(cl);
 }
 
@@ -81,6 +83,7 @@ int main(int argc, char** argv) {
       std::cout << usage_text();
       return 0;
     case tcommand_line::tmode::render:
+    case tcommand_line::tmode::riseset:
       return run_headless(argc, argv, parsed.options);
     case tcommand_line::tmode::window:
       break;
