@@ -3,6 +3,8 @@
 
 #include "app/dialogs/catalog/stars_component.h"
 #include "app/engine/engine.h"
+
+#include <cmath>
 #include "astro/angles.h"
 #include "astro/chart_kind.h"
 #include "astro/language.h"
@@ -132,17 +134,24 @@ int overview_centre_hours(int uebersichtzentrum) {
   return rnd(normalize_degrees(180.0 - uebersichtzentrum)) / 15;
 }
 
+namespace {
+
+/// One decimal, without a sign on a value that rounds to zero.
+std::string tenths(double x) { return format_fixed_trimmed(1, std::fabs(x) < 0.05 ? 0.0 : x); }
+
+}  // namespace
+
 std::string mouse_coordinates_text(const tprojektion& projection, double x, double y, tazimutzaehlung origin) {
   const auto sky = projection.sky_at(x, y);
   if (!sky) return {};
   std::string s = "RA: " + format_ra_decimal_minutes(sky->ra / 15.0);
   s += tr(" Dk: ", " Dec: ");
-  s += format_fixed_trimmed(1, sky->dec) + "°";
+  s += tenths(sky->dec) + "°";
   if (projection.kind() == tsky_chart::horizon) {
     const double o = origin == azimutNord ? 180.0 : 0.0;
     s += tr("  h: ", "  alt: ");
-    s += format_fixed_trimmed(1, sky->altitude) + "°";
-    s += "  az: " + format_fixed_trimmed(1, normalize_degrees(o + sky->azimuth - 0.05)) + "°";
+    s += tenths(sky->altitude) + "°";
+    s += "  az: " + tenths(normalize_degrees(o + sky->azimuth - 0.05)) + "°";
   }
   return s;
 }
