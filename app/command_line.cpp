@@ -29,6 +29,10 @@ const toption kOptions[] = {
     {"--from", "YYYY-MM-DD", "first day of the --riseset table", &tcommand_line::from},
     {"--to", "YYYY-MM-DD", "last day of the --riseset table", &tcommand_line::to},
     {"--zone", "HOURS", "zone of the --riseset days and local times (default 0: UT)", &tcommand_line::zone},
+    {"--ephemeris", "BODY", "apparent places (CSV) from --from to --to [--step, --place]; dates as --date", &tcommand_line::ephemeris},
+    {"--step", "DAYS", "interval of the --ephemeris rows (default 1)", &tcommand_line::step},
+    {"--theory", "own|vsop87d|vsop87c", "planetary theory of --ephemeris (default: as at the start)", &tcommand_line::theory},
+    {"--moon", "brown|elp", "lunar theory of --ephemeris (default brown)", &tcommand_line::moon},
     {"--help", "", "this text", nullptr},
 };
 
@@ -66,6 +70,7 @@ tcommand_line::tmode tcommand_line::mode() const {
   if (help) return tmode::help;
   if (!render.empty()) return tmode::render;
   if (!riseset.empty()) return tmode::riseset;
+  if (!ephemeris.empty()) return tmode::ephemeris;
   return tmode::window;
 }
 

@@ -23,10 +23,14 @@ struct tcommand_line {
   std::string from;     ///< --from DATE: first local day of the table (YYYY-MM-DD)
   std::string to;       ///< --to DATE: last local day of the table
   std::string zone;     ///< --zone HOURS: zone of the table's days and local times (east positive)
+  std::string ephemeris;  ///< --ephemeris BODY: apparent places as CSV (--from, --to: days or instants)
+  std::string step;       ///< --step DAYS: interval of the --ephemeris rows
+  std::string theory;     ///< --theory own|vsop87d|vsop87c (--ephemeris)
+  std::string moon;       ///< --moon brown|elp (--ephemeris)
   bool help = false;    ///< --help
   std::vector<std::string> files;  ///< plain arguments (a configuration file to open)
 
-  enum class tmode { window, render, riseset, help };
+  enum class tmode { window, render, riseset, ephemeris, help };
   tmode mode() const;
 };
 

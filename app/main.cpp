@@ -15,6 +15,7 @@
 #include "app/dialogs/catalog/stars_component.h"
 #include "app/dialogs/events/riseset_command.h"
 #include "app/dialogs/places/places_commands.h"
+#include "app/ephemeris_mode.h"
 #include "app/engine/clock.h"
 #include "app/headless.h"
 #include "app/main_window.h"
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
     case tcommand_line::tmode::render:
     case tcommand_line::tmode::riseset:
       return run_headless(argc, argv, parsed.options);
+    case tcommand_line::tmode::ephemeris:
+      return run_ephemeris(parsed.options, std::cout, std::cerr);
     case tcommand_line::tmode::window:
       break;
   }

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ephemeris_mode.h"
+
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include "astro/bodies.h"
+#include "astro/calendar.h"
+#include "astro/delta_t.h"
+#include "astro/text_format.h"
+#include "ephem/ephemeris_row.h"
+#include "ephem/theory_libraries.h"
+#include "ephem/theory_selection.h"
+
+namespace sdro {
+namespace {
+
+/// More rows than this are refused (a mistyped step would run for hours).
+constexpr double kMaxRows = 1000000.0;
+/// --to counts as reached within this many days (1 ms; a JD holds 40 µs).
+constexpr double kInstantTolerance = 1e-8;
+
+/// Rows from --from to --to every step days, --to included.
+double row_count(double jd_from, double jd_to, double step) {
+  return std::floor((jd_to - jd_from + kInstantTolerance) / step) + 1.0;
+}
+
+struct tephemerisrequest {
+  tephemeristarget target;
+  double jd_from = 0.0, jd_to = 0.0, step = 1.0;  ///< JD of UT, days
+  std::optional<tephemerisplace> place;
+  ttheoriewahl selection;
+};
+
+/// YYYY-MM-DD (0h UT) or an instant as for --date → JD of UT.
+std::optional<double> jd_of(const std::string& text) {
+  const auto d = parse_command_date(text.size() == 10 ? text + "T00:00" : text);
+  if (!d) return std::nullopt;
+  const double zone = d->zone_hours + d->zone_minutes / 60.0;
+  return calendar_to_jd(d->day, d->month, d->year, ut_from_local(zone, d->hours));
+}
+
+/// The theory selection the options ask for, or a message.
+std::string choose_theories(const tcommand_line& cl, ttheoriewahl& sel) {
+  const tlibraryusability usable = identify_theory_libraries();
+  ttheoriewahl request = startup_theory(usable);
+  if (!cl.theory.empty()) {
+    if (cl.theory == "own") request.planet_theory = theorie_eigen;
+    else if (cl.theory == "vsop87d") request.planet_theory = theorie_vsop87d;
+    else if (cl.theory == "vsop87c") request.planet_theory = theorie_vsop87c;
+    else return "--theory " + cl.theory + ": expected own, vsop87d or vsop87c";
+  }
+  if (!cl.moon.empty()) {
+    if (cl.moon == "brown") request.lunar_library = 0;
+    else if (cl.moon == "elp") request.lunar_library = 1;
+    else return "--moon " + cl.moon + ": expected brown or elp";
+  }
+  sel = accepted_theory(request, usable);
+  if (sel.planet_theory != request.planet_theory) {
+    return "--theory " + cl.theory + ": the " +
+           (request.planet_theory == theorie_vsop87d ? "VSOP87 D library (plantheod)"
+                                                     : "VSOP87 C library (plantheoc)") +
+           " is not usable in this installation";
+  }
+  if (sel.lunar_library != request.lunar_library)
+    return "--moon elp: the lunar library (lunatheo) is not usable in this installation";
+  return {};
+}
+
+std::string bad_date(const char* flag, const std::string& text) {
+  return std::string(flag) + " " + text +
+         ": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM (no zone: UT)";
+}
+
+/// Checks every option and fills the request; returns a message for the first bad one.
+std::string read_request(const tcommand_line& cl, tephemerisrequest& r) {
+  const auto target = find_ephemeris_target(cl.ephemeris);
+  if (!target) {
+    return "--ephemeris " + cl.ephemeris +
+           ": unknown body; expected Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, "
+           "Neptune or Pluto (English or German names)";
+  }
+  r.target = *target;
+  if (cl.from.empty() || cl.to.empty()) return "--ephemeris needs --from DATE and --to DATE";
+  const auto from = jd_of(cl.from);
+  if (!from) return bad_date("--from", cl.from);
+  const auto to = jd_of(cl.to);
+  if (!to) return bad_date("--to", cl.to);
+  if (*to < *from) return "--to " + cl.to + " lies before --from " + cl.from;
+  r.jd_from = *from;
+  r.jd_to = *to;
+  if (!cl.step.empty()) {
+    const treal_text step = parse_real(cl.step);
+    if (!step.ok || !std::isfinite(step.value) || step.value <= 0.0)
+      return "--step " + cl.step + ": expected a positive number of days";
+    r.step = step.value;
+  }
+  if (row_count(r.jd_from, r.jd_to, r.step) > kMaxRows)
+    return "--step " + (cl.step.empty() ? std::string("1") : cl.step) +
+           ": more than 1000000 rows; choose a larger step or a shorter interval";
+  if (!cl.place.empty()) {
+    const auto p = parse_command_place(cl.place);
+    if (!p) {
+      return "--place " + cl.place +
+             ": expected LAT,LON[,HEIGHT] with |LAT| ≤ 90, |LON| ≤ 180 (east positive) and a height in metres";
+    }
+    tephemerisplace place;
+    place.latitude = p->latitude;
+    place.west_longitude = -p->east_longitude;  // the program counts longitudes west positive
+    place.height = p->height;
+    r.place = place;
+  }
+  if (const std::string bad = choose_theories(cl, r.selection); !bad.empty()) return bad;
+  if (r.target.body == pluto) {
+    for (double jd : {r.jd_from, r.jd_to}) {
+      if (ephemeris_row(pluto, r.selection, jd, delta_t(jd), std::nullopt).status !=
+          tephemerisstatus::ok)
+        return "--ephemeris Pluto: Pluto is computed only for the years 1890 to 2100";
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::optional<tephemeristarget> find_ephemeris_target(std::string_view name) {
+  const int body = find_body_by_name(name);
+  if (body < 0) return std::nullopt;
+  return tephemeristarget{body};
+}
+
+int run_ephemeris(const tcommand_line& cl, std::ostream& out, std::ostream& err) {
+  tephemerisrequest r;
+  if (const std::string bad = read_request(cl, r); !bad.empty()) {
+    err << "sdro: " << bad << '\n';
+    return 2;
+  }
+  out << ephemeris_csv_header(r.place.has_value()) << '\n';
+  const auto rows = static_cast<long long>(row_count(r.jd_from, r.jd_to, r.step));
+  for (long long k = 0; k < rows; ++k) {
+    const double jd = r.jd_from + static_cast<double>(k) * r.step;
+    out << ephemeris_csv_line(ephemeris_row(r.target.body, r.selection, jd, delta_t(jd), r.place))
+        << '\n';
+  }
+  out.flush();
+  return out ? 0 : 1;
+}
+
+}  // namespace sdro
