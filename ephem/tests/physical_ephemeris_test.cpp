@@ -218,6 +218,31 @@ TEST(MoonPhysical, LibrationsAxisAndSelenographicSunAgreeWithMeeus) {
               ref.size());
 }
 
+// Meeus, example 48.a (1992 April 12, 0h TD): the Moon at α 134.6885°,
+// δ 13.7684°, the Sun at α 20.6579°, δ 8.6964°: the bright limb at
+// χ = 285.0°, the phase angle 69.08° and 0.6786 of the disk lit. The
+// arguments of the two-argument arc tangent must not be swapped (that gives
+// 90° − χ).
+TEST(MoonPhysical, BrightLimbAndPhaseOfMeeus48a) {
+  tmoonplace m;
+  m.t = centuries(2448724.5);
+  m.lambda = 133.167265;  // apparent, like the Sun's longitude here
+  m.beta = -3.229126;
+  m.distance = m.topocentric_distance = 368409.7 / kEarthRadiusKm;
+  m.ra = 134.688470;
+  m.dec = 13.768368;
+  m.sun_lambda = 22.3397719;
+  m.sun_distance = 1.0024977;
+  m.sun_ra = 20.6579;
+  m.sun_dec = 8.6964;
+  const tphysephem p = moon_physical(m);
+  EXPECT_NEAR(p.bright_limb_angle, 285.0, 0.05);
+  EXPECT_NEAR(p.elongation, 110.7929, 0.001);
+  EXPECT_NEAR(p.phase_angle, 69.0756, 0.05);
+  EXPECT_NEAR(p.illuminated_fraction, 0.6786, 0.001);
+  EXPECT_TRUE(p.east);  // waxing: east of the Sun
+}
+
 TEST(MoonPhysical, SemiDiameterPhaseAndMagnitude) {
   tmoonplace m;
   m.t = 0.0;
