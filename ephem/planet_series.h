@@ -19,13 +19,15 @@ const tplanetseries* own_planet_series(int planetnummer);
 /// mean ecliptic and equinox of date. Pluto, whose series is referred to
 /// B1950.0, is brought to the date by pluto_precess_from_b1950. n = 3 gives
 /// the geocentric Sun (sun_series_geocentric); other numbers give zeros.
-/// Accuracy against full VSOP87, 1920-2050: Mercury 1.1", Venus 0.6", Mars
-/// 1.5", Jupiter 0.7", Saturn 3.3", Uranus 6.2", Neptune 17" in longitude.
+/// Accuracy against full VSOP87 D, 1920-2050, worst (rms) in longitude:
+/// Mercury 2.4" (0.9"), Venus 1.2" (0.5"), Mars 1.6" (0.7"), Jupiter 3.0"
+/// (1.2"), Saturn 4.3" (2.0"), Uranus 6.7" (3.6"), Neptune 17" (12"); the
+/// published rows' own figures (see the fidelity test).
 tseriesposition own_series_heliocentric(int planetnummer, double t);
 
 /// Geometric geocentric Sun from the own solar series (perturbations by Venus,
 /// Mars, Jupiter, Saturn and the Moon), mean ecliptic and equinox of date.
-/// Accuracy about 2.3" in longitude against VSOP87.
+/// Accuracy 2.4" worst, 0.9" rms in longitude against VSOP87 D (1920-2050).
 tseriesposition sun_series_geocentric(double t);
 
 /// Approximate precession of Pluto's series from the ecliptic and equinox of
