@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/dialogs/catalog/catalog_commands.h"
 #include "app/dialogs/catalog/stars_component.h"
+#include "app/dialogs/events/events_commands.h"
 #include "app/dialogs/events/riseset_command.h"
 #include "app/dialogs/places/places_commands.h"
 #include "app/ephemeris_mode.h"
@@ -58,6 +59,7 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
   add_stars_component(window.engine());
   add_catalog_commands(window);
   add_places_commands(window);
+  add_events_commands(window);
   if (!window.start()) return 1;
   return QApplication::exec();
 }
