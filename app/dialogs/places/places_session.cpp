@@ -14,11 +14,11 @@ tclock_reading tplaces_session::today() const {
 }
 
 Orttabelle& tplaces_session::locations() {
-  if (!locations_tried_) {
+  const std::string& remembered = engine_.konfig().ort_dateiname;
+  if (!locations_tried_ || remembered != remembered_) {
     locations_tried_ = true;
-    std::string file = engine_.konfig().ort_dateiname;
-    if (file.empty()) file = engine_.data_file("Orte.csv").string();
-    locations_.Neuedateiladen(file, 0);
+    remembered_ = remembered;
+    locations_.Neuedateiladen(remembered.empty() ? engine_.data_file("Orte.csv").string() : remembered, 0);
   }
   return locations_;
 }
@@ -34,7 +34,7 @@ bool tplaces_session::load_locations(const std::string& file) {
     messages().show(r.message, r.caption, tmessage_icon::error);
     return false;
   }
-  engine_.konfig().ort_dateiname = file;
+  engine_.konfig().ort_dateiname = remembered_ = file;
   return true;
 }
 

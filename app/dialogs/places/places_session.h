@@ -29,7 +29,8 @@ class tplaces_session {
 
   /// The location list. The first use in a run loads the remembered location
   /// file (the configuration's, else "Orte.csv" of the data directory)
-  /// without messages.
+  /// without messages; so does the first use after a configuration that
+  /// names another file was applied.
   Orttabelle& locations();
   /// The location file in use ("" when the list is empty).
   std::string location_file() const;
@@ -49,6 +50,7 @@ class tplaces_session {
   tengine& engine_;
   Orttabelle locations_;
   bool locations_tried_ = false;
+  std::string remembered_;  // the configuration's location file the list was loaded for
   std::unique_ptr<tearth_map> map_;
   bool map_tried_ = false;
 };
