@@ -2,6 +2,7 @@
 #include "app/chart_view.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -9,6 +10,12 @@ namespace sdro {
 
 tchart_view::tchart_view(const QImage& bitmap, QWidget* parent) : QWidget(parent), bitmap_(bitmap) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+}
+
+void tchart_view::mouseMoveEvent(QMouseEvent* event) {
+  if (on_mouse_move) on_mouse_move(event->pos().x(), event->pos().y());
+  QWidget::mouseMoveEvent(event);
 }
 
 void tchart_view::chart_changed(int diameter) {

@@ -19,9 +19,12 @@ class tchart_view : public QWidget {
   void chart_changed(int diameter);
   /// Notified once, at the first paint.
   std::function<void()> on_first_paint;
+  /// The mouse moved over the chart (bitmap coordinates).
+  std::function<void(int x, int y)> on_mouse_move;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   const QImage& bitmap_;

@@ -23,6 +23,19 @@ const toption kOptions[] = {
     {"--date", "YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]", "instant of the chart (no zone: UT)", &tcommand_line::date},
     {"--place", "LAT,LON[,HEIGHT]", "observing place, degrees north and east, metres", &tcommand_line::place},
     {"--size", "PIXELS", "chart diameter (100..2750)", &tcommand_line::size},
+    {"--chart", "200|204|205|206|207", "sky chart: horizon, zoom, overview, northern, southern sky", &tcommand_line::chart},
+    {"--equatorial", "", "the equatorial overview (sub-kind of --chart 200)", &tcommand_line::equatorial},
+    {"--zoom", "RA,DEC,RADIUS", "zoom chart centre and radius, degrees (radius 0.5..60)", &tcommand_line::zoom},
+    {"--view", "S|E|N|W|DEGREES", "view direction: the horizon point at the bottom, or a rotation", &tcommand_line::view},
+    {"--mirror", "", "the chart mirrored east-west", &tcommand_line::mirror},
+    {"--constellations", "on|off|all|zodiac", "constellation figures", &tcommand_line::constellations},
+    {"--names", "on|off", "constellation names", &tcommand_line::names},
+    {"--boundaries", "on|off", "constellation boundaries", &tcommand_line::boundaries},
+    {"--milky-way", "0..4", "Milky Way: none, outline, medium, fine, very fine", &tcommand_line::milky_way},
+    {"--outlines", "on|off", "deep-sky outlines", &tcommand_line::outlines},
+    {"--grids", "none|horizon,equator,ecliptic", "coordinate grids", &tcommand_line::grids},
+    {"--limit", "MAG", "limiting magnitude of the stars", &tcommand_line::limit},
+    {"--night", "", "night dimming (red on black)", &tcommand_line::night},
     {"--datadir", "DIR", "data directory (instead of the settings file's)", &tcommand_line::datadir},
     {"--ini", "FILE", "settings file (instead of sdro32.ini)", &tcommand_line::ini},
     {"--riseset", "BODY|twilight", "table of rise, transit and set (CSV) with --from, --to, --place", &tcommand_line::riseset},
@@ -93,7 +106,11 @@ tparsed_command_line parse_command_line(const std::vector<std::string_view>& arg
       return r;
     }
     if (option->value.empty()) {
-      r.options.help = true;
+      if (option->target) {
+        r.options.*(option->target) = "1";
+      } else {
+        r.options.help = true;
+      }
       continue;
     }
     std::string_view value;

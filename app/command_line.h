@@ -17,6 +17,20 @@ struct tcommand_line {
   std::string date;     ///< --date YYYY-MM-DDTHH:MM[:SS][Z|±HH:MM]
   std::string place;    ///< --place LAT,LON[,HEIGHT] (longitude east positive)
   std::string size;     ///< --size PIXELS: chart diameter
+  // The sky chart of --render (see chart/render_options.h); switches hold "1".
+  std::string chart;           ///< --chart 200|204|205|206|207
+  std::string equatorial;      ///< --equatorial: the overview sub-kind of 200
+  std::string zoom;            ///< --zoom RA_DEG,DEC_DEG,RADIUS_DEG
+  std::string view;            ///< --view S|E|N|W|DEGREES: view direction (rotation)
+  std::string mirror;          ///< --mirror
+  std::string constellations;  ///< --constellations on|off|all|zodiac
+  std::string names;           ///< --names on|off: constellation names
+  std::string boundaries;      ///< --boundaries on|off
+  std::string milky_way;       ///< --milky-way 0..4
+  std::string outlines;        ///< --outlines on|off: deep-sky outlines
+  std::string grids;           ///< --grids none|LIST of horizon, equator, ecliptic
+  std::string limit;           ///< --limit MAG: star limit
+  std::string night;           ///< --night: night dimming
   std::string datadir;  ///< --datadir DIR
   std::string ini;      ///< --ini FILE: settings file
   std::string riseset;  ///< --riseset BODY|twilight: table of rise, transit and set

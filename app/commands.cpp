@@ -29,8 +29,17 @@ tcommand_table::tcommand_table(QMenuBar* bar) {
   }
 }
 
+QMenu* tcommand_table::submenu(tmenu m, const tbitext& caption) {
+  for (const tsubmenu& s : submenus_) {
+    if (s.menu == m && s.caption.de == caption.de) return s.qmenu;
+  }
+  QMenu* sub = menu(m)->addMenu(caption_of(caption));
+  submenus_.push_back({m, caption, sub});
+  return sub;
+}
+
 QAction* tcommand_table::add(tmenu m, tcommand command) {
-  QMenu* target = menu(m);
+  QMenu* target = command.submenu.de.empty() ? menu(m) : submenu(m, command.submenu);
   if (command.separator_before && !target->actions().isEmpty()) target->addSeparator();
   QAction* action = target->addAction(caption_of(command.caption));
   action->setShortcut(command.key);
@@ -46,6 +55,7 @@ QAction* tcommand_table::add(tmenu m, tcommand command) {
 void tcommand_table::retranslate() {
   for (int i = 0; i < kMenuCount; ++i) menus_[i]->setTitle(caption_of(kMenuCaptions[i]));
   for (auto& [action, command] : commands_) action->setText(caption_of(command.caption));
+  for (const tsubmenu& s : submenus_) s.qmenu->setTitle(caption_of(s.caption));
 }
 
 void tcommand_table::refresh() {

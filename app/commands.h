@@ -32,6 +32,7 @@ struct tcommand {
   std::function<bool()> enabled = {};  ///< empty: always enabled
   std::function<bool()> checked = {};  ///< empty: not checkable
   bool separator_before = false;
+  tbitext submenu = {};          ///< non-empty: the command goes into this submenu of its menu
 };
 
 class tcommand_table {
@@ -47,8 +48,17 @@ class tcommand_table {
   QAction* action(std::string_view german_caption) const;
 
  private:
+  /// The submenu of a menu with this caption, created on first use.
+  QMenu* submenu(tmenu m, const tbitext& caption);
+
   std::array<QMenu*, kMenuCount> menus_{};
   std::vector<std::pair<QAction*, tcommand>> commands_;
+  struct tsubmenu {
+    tmenu menu;
+    tbitext caption;
+    QMenu* qmenu;
+  };
+  std::vector<tsubmenu> submenus_;
 };
 
 }  // namespace sdro

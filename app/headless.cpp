@@ -12,6 +12,8 @@
 #include "app/engine/engine.h"
 #include "app/start_options.h"
 #include "astro/file_io.h"
+#include "chart/component/render_options.h"
+#include "chart/component/sky_chart_component.h"
 
 namespace sdro {
 namespace {
@@ -34,22 +36,32 @@ bool write_png(const QImage& image, const std::string& path) {
   return write_file_atomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
+tchart_render_options chart_options(const tcommand_line& cl) {
+  return {cl.chart, cl.equatorial, cl.zoom,     cl.view,     cl.mirror, cl.constellations, cl.names,
+          cl.boundaries, cl.milky_way, cl.outlines, cl.grids, cl.limit,  cl.night};
+}
+
 }  // namespace
 
 int run_render(const tcommand_line& cl) {
-  if (const std::string bad = check_command_values(cl); !bad.empty()) {
+  std::string bad = check_command_values(cl);
+  if (bad.empty()) bad = check_chart_options(chart_options(cl));
+  if (!bad.empty()) {
     std::cerr << "sdro: " << bad << '\n';
     return 2;
   }
   tscripted_messages messages(&std::cerr);
   tengine engine(messages);
   add_stars_component(engine);
-  if (!engine.initialisieren(start_options(cl, false))) return fail("the start-up failed");
+  add_sky_chart_component(engine);
+  const tstart_options start = start_options(cl, false);
+  if (!engine.initialisieren(start)) return fail("the start-up failed");
   engine.first_show();
   if (!cl.config.empty() && !engine.load_configuration(cl.config)) {
     return fail(messages.records().empty() ? "configuration file not found: " + cl.config
                                            : "configuration file not loaded: " + cl.config);
   }
+  apply_chart_options(engine, chart_options(cl), start.screen_width);
   apply_command_values(engine, cl);
   engine.zyklus();
   if (any_error(messages)) return fail("the chart was not drawn without errors");

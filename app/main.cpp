@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/dialogs/catalog/catalog_commands.h"
 #include "app/dialogs/catalog/stars_component.h"
+#include "app/dialogs/chart/chart_commands.h"
 #include "app/dialogs/events/events_commands.h"
 #include "app/dialogs/events/riseset_command.h"
 #include "app/dialogs/places/places_commands.h"
@@ -23,6 +24,7 @@
 #include "app/qt_messages.h"
 #include "app/single_instance.h"
 #include "astro/text_format.h"
+#include "chart/component/sky_chart_component.h"
 
 namespace {
 
@@ -57,7 +59,9 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
   }
   TKyr5Main window(cl);
   add_stars_component(window.engine());
+  add_sky_chart_component(window.engine());
   add_catalog_commands(window);
+  add_chart_commands(window);
   add_places_commands(window);
   add_events_commands(window);
   if (!window.start()) return 1;

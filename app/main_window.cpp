@@ -194,6 +194,10 @@ void TKyr5Main::run_cycle() {
   refresh_caption();
 }
 
+void TKyr5Main::show_coordinates(const std::string& text) {
+  if (engine_->settings().panel_koordinaten) set_panel(panels_.koordinaten, text);
+}
+
 void TKyr5Main::refresh_caption() { setWindowTitle(qtext(engine_->caption())); }
 
 void TKyr5Main::refresh_status() {

@@ -45,6 +45,13 @@ class TKyr5Main : public QMainWindow {
   /// Runs the cycle and refreshes caption, menus and status line.
   void run_cycle();
 
+  // --- the chart area ----------------------------------------------------------------
+  tchart_view& chart_view() { return *chart_; }
+  QScrollArea& chart_scroll() { return *scroll_; }
+  /// Shows a text in the coordinates panel of the status line (the sky
+  /// under the mouse); the next status refresh writes its own text there.
+  void show_coordinates(const std::string& text);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
