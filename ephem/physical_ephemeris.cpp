@@ -12,8 +12,10 @@ namespace sdro {
 namespace {
 
 /// Semi-diameters at unit distance by tkoerper index 0 Sun … 8 Pluto (the
-/// Sun in degrees, the planets in arcseconds); the Moon separately.
-constexpr double kSemiDiameter[9] = {0.13349722, 3.36, 8.34, 4.68, 98.47,
+/// Sun in degrees, the planets in arcseconds); the Moon separately. The Sun's
+/// is 961.18″ (16′01″): its disc, not half of it, must cover the planets
+/// behind it and the Moon at a total eclipse.
+constexpr double kSemiDiameter[9] = {0.26699444, 3.36, 8.34, 4.68, 98.47,
                                      83.33,      35.02, 33.50, 3.45};
 constexpr double kMoonSemiDiameter = 15.61247778;  // degrees × Earth radii
 constexpr double kJupiterPolarSemiDiameter = 91.91;
