@@ -35,6 +35,11 @@ bool tqt_messages::ask_yes_no(std::string_view text, std::string_view caption, t
   return box.exec() == QMessageBox::Yes;
 }
 
+bool tqt_messages::ask_ok_cancel(std::string_view text, std::string_view caption, tmessage_icon icon) {
+  QMessageBox box(icon_of(icon), q(caption), q(text), QMessageBox::Ok | QMessageBox::Cancel, parent_);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void tqt_messages::beep(tbeep) { QApplication::beep(); }
 
 }  // namespace sdro

@@ -14,6 +14,7 @@ class tqt_messages : public tmessage_service {
   void set_parent(QWidget* parent) { parent_ = parent; }
   void show(std::string_view text, std::string_view caption, tmessage_icon icon) override;
   bool ask_yes_no(std::string_view text, std::string_view caption, tmessage_icon icon) override;
+  bool ask_ok_cancel(std::string_view text, std::string_view caption, tmessage_icon icon) override;
   void beep(tbeep kind) override;
 
  private:

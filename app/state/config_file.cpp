@@ -12,13 +12,6 @@ namespace {
 // A configuration file is small; anything much larger is not one.
 constexpr std::size_t kReadLimit = 1 << 20;
 
-bool header_matches(std::string_view bytes) {
-  if (bytes.size() < kHeaderSize) return false;
-  const auto length = static_cast<std::uint8_t>(bytes[0]);
-  return length == kConfigIdentification.size() &&
-         bytes.substr(1, length) == kConfigIdentification;
-}
-
 void report_foreign(tmessage_service& messages) {
   messages.show(tr("Dies ist keine Konfigurationsdatei für die Version Release 000105 von "
                    "Sidaro 3.0! Speichern Sie Ihre Konfiguration mit Konfiguration|Datei "
@@ -54,6 +47,13 @@ std::string window_caption(std::string_view dateiname) {
   return caption;
 }
 
+bool config_header_matches(std::string_view bytes) {
+  if (bytes.size() < kHeaderSize) return false;
+  const auto length = static_cast<std::uint8_t>(bytes[0]);
+  return length == kConfigIdentification.size() &&
+         bytes.substr(1, length) == kConfigIdentification;
+}
+
 std::string config_file_bytes(const std::string& record) {
   std::string bytes(kHeaderSize, '\0');
   bytes[0] = static_cast<char>(kConfigIdentification.size());
@@ -68,7 +68,7 @@ tconfig_load read_config_file(const std::filesystem::path& path, const tkonfigur
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return result;  // missing: no message
   const auto bytes = read_whole_file(path, kReadLimit);
-  if (!bytes || bytes->size() < kConfigFileSize || !header_matches(*bytes)) {
+  if (!bytes || bytes->size() < kConfigFileSize || !config_header_matches(*bytes)) {
     report_foreign(messages);
     result.status = tconfig_read::foreign;
     return result;

@@ -45,6 +45,9 @@ std::string window_caption(std::string_view dateiname);
 
 /// The file bytes of a record: identification text padded to 33 bytes, then the record.
 std::string config_file_bytes(const std::string& record);
+/// Whether the bytes begin with the identification header of this version
+/// (also the header of the binary orbit-track files).
+bool config_header_matches(std::string_view bytes);
 
 /// Outcome of reading a configuration file.
 enum class tconfig_read { ok, missing, foreign, damaged };

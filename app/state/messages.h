@@ -31,6 +31,11 @@ class tmessage_service {
   virtual void show(std::string_view text, std::string_view caption, tmessage_icon icon) = 0;
   /// A Yes/No question; true for Yes.
   virtual bool ask_yes_no(std::string_view text, std::string_view caption, tmessage_icon icon) = 0;
+  /// A question with OK and Cancel; true for OK. Services without such a box
+  /// ask Yes/No (scripted answers serve both).
+  virtual bool ask_ok_cancel(std::string_view text, std::string_view caption, tmessage_icon icon) {
+    return ask_yes_no(text, caption, icon);
+  }
   virtual void beep(tbeep kind) = 0;
 };
 
