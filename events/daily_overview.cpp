@@ -32,7 +32,7 @@ std::string ra_text(double ra_degrees) {
 std::string dec_text(double dec) { return format_deg_seconds(format_fixed_trimmed(4, decimal_to_packed(dec))); }
 
 std::string azimuth_text(double az) {
-  char buffer[24];
+  char buffer[48];
   std::snprintf(buffer, sizeof buffer, "%05.1f", az);
   return comma(buffer) + "°";
 }

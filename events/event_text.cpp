@@ -11,7 +11,7 @@ namespace sdro {
 
 std::string format_event_time(double hours) {
   const long minutes = std::clamp(std::lround(std::isfinite(hours) ? hours * 60.0 : 0.0), 0L, 1440L);
-  char buffer[16];
+  char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%02ld:%02ld", minutes / 60, minutes % 60);
   return buffer;
 }

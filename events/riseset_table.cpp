@@ -41,7 +41,7 @@ std::string_view planet_name(int number) {
 
 /// "2024-06-18"; years outside 0..9999 with a sign and four digits at least.
 std::string iso_date(int year, int month, int day) {
-  char buffer[32];
+  char buffer[64];
   if (year >= 0 && year <= 9999) {
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
   } else {

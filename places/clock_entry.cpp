@@ -52,7 +52,7 @@ std::string format_clock_entry(double hours, bool with_seconds) {
   long seconds = static_cast<long>(std::floor(h * 3600.0 + 0.005));
   if (!with_seconds) seconds -= seconds % 60;
   seconds %= 86400;
-  char buffer[16];
+  char buffer[64];
   if (with_seconds) {
     std::snprintf(buffer, sizeof buffer, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
   } else {

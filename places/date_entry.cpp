@@ -107,7 +107,7 @@ tdate_entry read_date_entry(std::string_view text, const tclock_reading& today) 
 }
 
 std::string format_date_entry(int day, int month, int year) {
-  char buffer[40];
+  char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%d.%d.%s%04d", day, month, year < 0 ? "-" : "", std::abs(year));
   return buffer;
 }
