@@ -5,6 +5,7 @@
 
 #include "astro/sexagesimal.h"
 #include "astro/text_format.h"
+#include "places/number_text.h"
 
 namespace sdro {
 
@@ -14,11 +15,7 @@ std::string format_place_coordinate(double degrees) {
   return point_to_comma(format_fixed_trimmed(4, rounded == 0.0 ? 0.0 : rounded));
 }
 
-std::optional<double> parse_place_coordinate(std::string_view text) {
-  const treal_text r = parse_real(comma_to_point(text));
-  if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
-  return r.value;
-}
+std::optional<double> parse_place_coordinate(std::string_view text) { return parse_decimal(text); }
 
 std::string format_packed_degrees(double degrees) {
   return format_deg_seconds(format_fixed_trimmed(4, decimal_to_packed(degrees)));

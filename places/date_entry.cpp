@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/date_entry.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 #include "astro/calendar.h"
 #include "astro/language.h"
+#include "places/number_text.h"
 
 namespace sdro {
 namespace {
 
+/// A part of the date: a whole number well inside the range of int.
 std::optional<int> integer(std::string_view s) {
-  int v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
+  const auto v = parse_whole_number(s);
+  if (!v || *v < -100000000 || *v > 100000000) return std::nullopt;
+  return static_cast<int>(*v);
 }
 
 /// Splits at the first two "."; the year is everything after the second.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/entry_checks.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -9,6 +8,7 @@
 #include "astro/sexagesimal.h"
 #include "astro/text_format.h"
 #include "astro/zeitort.h"
+#include "places/number_text.h"
 
 namespace sdro {
 namespace {
@@ -66,21 +66,8 @@ std::optional<double> angle(std::string_view text) {
   return packed_to_decimal(a.value);
 }
 
-std::optional<double> number(std::string_view text) {
-  const treal_text r = parse_real(comma_to_point(text));
-  if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
-  return r.value;
-}
-
-std::optional<double> whole_number(std::string_view text) {
-  std::string_view s = text;
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  long v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return static_cast<double>(v);
+std::optional<double> to_double(std::optional<long> v) {
+  return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
 }
 
 /// The value of a field when it is readable and within its limits.
@@ -88,13 +75,13 @@ std::optional<double> accepted_value(tentry_field field, std::string_view text) 
   std::optional<double> v;
   double low = 0.0, high = 0.0;
   switch (field) {
-    case tentry_field::delta_t: v = number(text); low = -kMaxDeltaT; high = kMaxDeltaT; break;
+    case tentry_field::delta_t: v = parse_decimal(text); low = -kMaxDeltaT; high = kMaxDeltaT; break;
     case tentry_field::latitude: v = angle(text); low = -kMaxLatitude; high = kMaxLatitude; break;
     case tentry_field::longitude: v = angle(text); low = -kMaxLongitude; high = kMaxLongitude; break;
-    case tentry_field::height: v = whole_number(text); low = -kMaxHeight; high = kMaxHeight; break;
+    case tentry_field::height: v = to_double(parse_whole_number(text)); low = -kMaxHeight; high = kMaxHeight; break;
     case tentry_field::temperature:
-      v = number(text); low = -kMaxTemperature; high = kMaxTemperature; break;
-    case tentry_field::pressure: v = number(text); low = 0.0; high = kMaxPressure; break;
+      v = parse_decimal(text); low = -kMaxTemperature; high = kMaxTemperature; break;
+    case tentry_field::pressure: v = parse_decimal(text); low = 0.0; high = kMaxPressure; break;
   }
   if (!v || *v < low || *v > high) return std::nullopt;
   return v;

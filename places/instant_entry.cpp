@@ -13,19 +13,14 @@
 #include "astro/text_format.h"
 #include "places/date_entry.h"
 #include "places/entry_checks.h"
+#include "places/number_text.h"
 
 namespace sdro {
 namespace {
 
-std::optional<double> number(std::string_view text) {
-  const treal_text r = parse_real(comma_to_point(text));
-  if (!r.ok || !std::isfinite(r.value)) return std::nullopt;
-  return r.value;
-}
-
 std::optional<int> whole_number(std::string_view text) {
-  const auto v = number(text);
-  if (!v || *v != std::floor(*v) || std::abs(*v) > 1e6) return std::nullopt;
+  const auto v = parse_whole_number(text);
+  if (!v || *v < -1000000 || *v > 1000000) return std::nullopt;
   return static_cast<int>(*v);
 }
 
@@ -80,7 +75,7 @@ tday_fraction_check check_day_fraction(std::string_view year, std::string_view m
     return refused(tr("Monat: Bitte Ganzzahl >=1 und <=12 eingeben!",
                       "Monat: Please enter an Integer between 1 and 12!"));
   }
-  const auto d = number(day);
+  const auto d = parse_decimal(day);
   if (!d || *d < 0.0 || *d > 32.0) {
     return refused(tr("Tagesbruchteil: muß positiver Wert <=32 sein!", "Fraction of Day must be positive and <=32!"));
   }
@@ -110,7 +105,7 @@ std::string format_julian_date(double mjd) {
 tjulian_date_entry read_julian_date_entry(std::string_view text) {
   tjulian_date_entry r;
   if (text.find_first_not_of(" \t") == std::string_view::npos) return r;
-  const auto jd = number(text);
+  const auto jd = parse_decimal(text);
   if (!jd || !julian_date_in_range(*jd)) {
     r.state = tjulian_date_entry::refused;
     r.message = std::string(tr("Julianisches Datum muß>=5 und <=5373484 sein!", "Julian Date must be >=5 and <=5373484!"));

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/location_file.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "astro/cp1252.h"
 #include "astro/zeitort.h"
 #include "places/coordinate_text.h"
+#include "places/number_text.h"
 
 namespace sdro {
 namespace {
@@ -15,16 +15,6 @@ std::string_view trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
   return s;
-}
-
-/// A whole number with an optional sign.
-std::optional<int> whole_number(std::string_view field) {
-  std::string_view s = trimmed(field);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  int v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
 }
 
 /// Cuts the text before the next ";" off `rest`; nothing when there is none.
@@ -46,13 +36,13 @@ std::optional<tlocation> parse_location_line(std::string_view line) {
   const auto lon_text = next_field(rest);
   const auto lat_text = next_field(rest);
   if (!name || !lon_text || !lat_text || trimmed(*name).empty()) return std::nullopt;
-  const auto zone = whole_number(rest);
+  const auto zone = parse_whole_number(rest);
   const auto lon = parse_place_coordinate(trimmed(*lon_text));
   const auto lat = parse_place_coordinate(trimmed(*lat_text));
   if (!zone || !lon || !lat) return std::nullopt;
   if (*zone < -12 || *zone > 12 || std::abs(*lat) > 90.0 || std::abs(*lon) > 180.0) return std::nullopt;
   const std::string utf8 = text_to_utf8(trimmed(*name));
-  return tlocation{utf8_prefix(utf8, kPlaceNameMaxLength), {*lat, *lon, *zone}};
+  return tlocation{utf8_prefix(utf8, kPlaceNameMaxLength), {*lat, *lon, static_cast<int>(*zone)}};
 }
 
 std::vector<tlocation> parse_location_file(std::string_view bytes) {
