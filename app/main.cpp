@@ -23,6 +23,7 @@
 #include "app/main_window.h"
 #include "app/qt_messages.h"
 #include "app/single_instance.h"
+#include "app/theory_commands.h"
 #include "astro/text_format.h"
 #include "chart/component/sky_chart_component.h"
 
@@ -63,6 +64,7 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
   add_catalog_commands(window);
   add_chart_commands(window);
   add_places_commands(window);
+  add_theory_commands(window);
   add_events_commands(window);
   if (!window.start()) return 1;
   return QApplication::exec();

@@ -31,6 +31,9 @@ class TKyr5Main : public QMainWindow {
   tengine& engine() { return *engine_; }
   tcommand_table& commands() { return *commands_; }
   tmessage_service& messages() { return messages_; }
+  /// The status panels of the planetary and the lunar theory.
+  QLabel& planet_theory_panel() { return *panels_.planetentheorie; }
+  QLabel& lunar_theory_panel() { return *panels_.mondtheorie; }
 
   /// The first show: splash, initialisation, command-line configuration.
   /// False when the initialisation failed (the window then closes).
