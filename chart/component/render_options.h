@@ -13,19 +13,19 @@ class tengine;
 
 /// The option values as given (empty: not given; switches "1").
 struct tchart_render_options {
-  std::string chart;           ///< 200 | 204 | 205 | 206 | 207
-  std::string equatorial;      ///< switch: the overview (200, sub-kind 1)
-  std::string zoom;            ///< RA,DEC,RADIUS in degrees
-  std::string view;            ///< S | E | N | W | whole degrees 0..359
-  std::string mirror;          ///< switch
-  std::string constellations;  ///< on | off | all | zodiac
-  std::string names;           ///< on | off
-  std::string boundaries;      ///< on | off
-  std::string milky_way;       ///< 0..4
-  std::string outlines;        ///< on | off
-  std::string grids;           ///< none | comma list of horizon, equator, ecliptic
-  std::string limit;           ///< magnitude, −2..9.7
-  std::string night;           ///< switch
+  std::string chart = {};      ///< 200 | 204 | 205 | 206 | 207
+  std::string equatorial = {}; ///< switch: the overview (200, sub-kind 1)
+  std::string zoom = {};       ///< RA,DEC,RADIUS in degrees
+  std::string view = {};       ///< S | E | N | W | whole degrees 0..359
+  std::string mirror = {};     ///< switch
+  std::string constellations = {}; ///< on | off | all | zodiac
+  std::string names = {};      ///< on | off
+  std::string boundaries = {}; ///< on | off
+  std::string milky_way = {};  ///< 0..4
+  std::string outlines = {};   ///< on | off
+  std::string grids = {};      ///< none | comma list of horizon, equator, ecliptic
+  std::string limit = {};      ///< magnitude, −2..9.7
+  std::string night = {};      ///< switch
 };
 
 /// A message for the first bad option, empty when all are good.

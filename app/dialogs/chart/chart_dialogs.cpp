@@ -212,7 +212,9 @@ TFarbmodForm::TFarbmodForm(int colour_mode, const tfarbtabelle& farben, const st
   mode_ = new QComboBox;
   for (int i = 0; i < kFarbmodusCount; ++i) mode_->addItem(qtext(colour_mode_name(i)));
   mode_->setCurrentIndex(colour_mode >= 0 && colour_mode < kFarbmodusCount ? colour_mode : farbmodus_automatisch);
-  layout->addWidget(new QLabel(q("&Himmelshintergrund:", "Sky &Background:")));
+  auto* mode_label = new QLabel(q("&Himmelshintergrund:", "Sky &Background:"));
+  mode_label->setBuddy(mode_);
+  layout->addWidget(mode_label);
   layout->addWidget(mode_);
   list_ = new QListWidget;
   for (int i = 0; i < kFarbenCount; ++i) {

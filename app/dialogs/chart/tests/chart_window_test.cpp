@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 
@@ -20,6 +21,7 @@
 #include "app/main_window.h"
 #include "app/state/tests/test_folder.h"
 #include "astro/chart_kind.h"
+#include "astro/language.h"
 #include "chart/component/sky_chart_component.h"
 
 namespace sdro {
@@ -189,6 +191,49 @@ TEST_F(ChartWindow, CaptionsInBothLanguages) {
   EXPECT_EQ(w->commands().action("&Übersicht")->text(), "&Equator Map");
   EXPECT_EQ(w->commands().action("0,5°")->text(), "0,5°");
   w->toggle_language();
+  w->close();
+}
+
+// Every dialog in both languages with its caption; with SDRO_CHART_PNG set,
+// the main window and each dialog are kept as PNG files for looking at them.
+TEST_F(ChartWindow, DialogsInBothLanguages) {
+  auto w = window();
+  const char* png = std::getenv("SDRO_CHART_PNG");
+  const auto keep = [png](QWidget& widget, const std::string& name) {
+    widget.show();
+    QApplication::processEvents();
+    if (png) widget.grab().save(QString::fromStdString(std::string(png) + "/" + name + ".png"));
+  };
+  for (const tlanguage language : {german, english}) {
+    LanguageScope scope(language);
+    const std::string suffix = language == german ? "_de" : "_en";
+    w->commands().retranslate();
+    w->resize(1000, 760);
+    keep(*w, "window" + suffix);
+    tengine& e = w->engine();
+    const tkonfiguration& k = e.konfig();
+    TZoomfaktForm zoom(k.kartengroesse, e.max_chart_size(), w.get());
+    TRektEingForm centre(e.messages(), 56.75, 24.12, 2.0, w.get());
+    TUebersichtForm overview(e.messages(), 12.0, w.get());
+    TDrehwinkelForm rotate(135, w.get());
+    TFarbmodForm colours(5, k.farben, k.milchstrassebreite, w.get());
+    TGrenzgrForm limits({k.grenzgroessesterne, k.grenzgroessenebel, k.grenzgroessesao, k.grenzgroessekleinkoerper},
+                        e.settings().level, w.get());
+    TObjektgrForm groups({true, true, true, false}, w.get());
+    EXPECT_EQ(centre.windowTitle(), language == german ? "Umgebungskarte festlegen" : "Map Centre");
+    EXPECT_EQ(groups.windowTitle(), language == german ? "Objektgruppen auswählen" : "Select Objects");
+    EXPECT_EQ(rotate.choice(), 3);  // Nordost / Northeast
+    EXPECT_EQ(rotate.degrees(), 135);
+    EXPECT_EQ(centre.ra_field()->text(), "03:47:00");
+    keep(zoom, "dialog_zoom" + suffix);
+    keep(centre, "dialog_centre" + suffix);
+    keep(overview, "dialog_overview" + suffix);
+    keep(rotate, "dialog_rotate" + suffix);
+    keep(colours, "dialog_colours" + suffix);
+    keep(limits, "dialog_limits" + suffix);
+    keep(groups, "dialog_groups" + suffix);
+  }
+  w->commands().retranslate();
   w->close();
 }
 
