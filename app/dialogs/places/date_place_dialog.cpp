@@ -170,6 +170,7 @@ void TDatumortForm::fill(const tzeitort& z) {
   year_->setValue(z.year);
   syncing_ = false;
   time_->setUhrzeit(z.local_time);
+  time_typed(time_->Uhrzeit());  // the spins, also before the signals are connected
   show_delta_t(z.delta_t);
   automatic_->setChecked(z.automatic_delta_t);
   automatic_toggled();

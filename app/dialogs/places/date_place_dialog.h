@@ -36,6 +36,8 @@ class TDatumortForm : public tentry_dialog {
   QSpinBox* day_spin() { return day_; }
   QSpinBox* month_spin() { return month_; }
   QSpinBox* year_spin() { return year_; }
+  QSpinBox* hours_spin() { return hours_; }
+  QSpinBox* minutes_spin() { return minutes_; }
   QLineEdit* delta_t_field() { return delta_t_; }
   tplace_fields& fields() { return *fields_; }
   /// The buttons by their German caption ("&0 h UT", "UT", "Jet&zt", …).

@@ -57,11 +57,17 @@ TEST_F(DatePlaceDialog, TypedDateAndSpinsStayInStepAndImpossibleDatesAreRefused)
 
 TEST_F(DatePlaceDialog, TypedTimeAndSpinsStayInStep) {
   TDatumortForm f(session, engine.zeitort(), true);
+  EXPECT_EQ(f.hours_spin()->value(), 21);  // shown from the start
+  EXPECT_EQ(f.minutes_spin()->value(), 30);
   f.time_edit()->clear();
   QTest::keyClicks(f.time_edit(), "9.30");
   EXPECT_EQ(f.time_edit()->text(), "9:30");
   QTest::keyClick(f.time_edit(), Qt::Key_Return);
   EXPECT_EQ(f.time_edit()->text(), "09:30:00");
+  EXPECT_EQ(f.hours_spin()->value(), 9);
+  f.minutes_spin()->setValue(45);
+  EXPECT_EQ(f.time_edit()->text(), "09:45:00");
+  f.minutes_spin()->setValue(30);
   ASSERT_TRUE(confirmed(f));
   EXPECT_NEAR(f.edited().local_time, 9.5, 1e-6);
   f.time_edit()->clear();
