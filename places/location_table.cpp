@@ -75,6 +75,12 @@ long Orttabelle::find(std::string_view query) const {
   return static_cast<long>(at - keys_.begin());
 }
 
+long Orttabelle::index_of(std::string_view name) const {
+  const std::u32string key = lower_case_for_search(name);
+  const auto at = std::lower_bound(keys_.begin(), keys_.end(), key);
+  return at != keys_.end() && *at == key ? static_cast<long>(at - keys_.begin()) : -1;
+}
+
 bool Orttabelle::suchen(std::string_view query) {
   const long i = find(query);
   if (i < 0) return false;

@@ -53,6 +53,8 @@ class Orttabelle {
   bool suchen(std::string_view query);
   /// Index of the entry `suchen` would find, or −1.
   long find(std::string_view query) const;
+  /// Index of the first entry named exactly so (without regard to case), or −1.
+  long index_of(std::string_view name) const;
   /// Makes entry i the current place and notifies the owner; ignored when out of range.
   void select(std::size_t i);
   /// Called after every selection change.

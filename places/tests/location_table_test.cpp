@@ -107,6 +107,9 @@ TEST(LocationTable, PrefixSearchStaysInsideTheList) {
   t.set_entries(places({"Aachen", "Bonn", "Zwickau"}));
   EXPECT_EQ(t.find("zwickau"), 2);
   EXPECT_EQ(t.find("zz"), -1);
+  EXPECT_EQ(t.index_of("BONN"), 1);
+  EXPECT_EQ(t.index_of("Bon"), -1);
+  EXPECT_EQ(t.index_of("Zwickau Nord"), -1);
 }
 
 TEST(LocationTable, SelectionSetsTheCurrentPlaceAndNotifies) {

@@ -68,6 +68,7 @@ TOrtwahldialog::TOrtwahldialog(tplaces_session& session, const tzeitort& z, bool
   table.set_Ortname(z.place_name);
   table.set_coordinates(z.latitude, z.longitude);
   table.set_Zeitzone(z.zone);
+  if (const long at = table.index_of(z.place_name); at >= 0) table.set_datensatznummer(static_cast<int>(at));
   table.on_selection_change = [this] { list_chosen(); };
   fields_->on_coordinates = [&table](double lat, double lon) { table.set_coordinates(lat, lon); };
   fields_->show(z_);

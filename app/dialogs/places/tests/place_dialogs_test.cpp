@@ -23,6 +23,7 @@ using testing::type_and_leave;
 TEST_F(PlaceDialogs, ListChoiceFillsThePlaceAndKeepsTheAdditionalSettings) {
   TOrtwahldialog d(session, engine.zeitort(), true);
   EXPECT_EQ(d.fields().name->text().toStdString(), engine.zeitort().place_name);
+  EXPECT_EQ(d.list()->currentText().toStdString(), engine.zeitort().place_name);  // Kassel is in the list
   EXPECT_TRUE(d.prefix_only()->isChecked());
   d.fields().height->setText("312");
   d.search_field()->setText("frankfurt a");
