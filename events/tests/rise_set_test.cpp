@@ -326,3 +326,31 @@ TEST(LocalDay, StartsAtLocalMidnight) {
 
 }  // namespace
 }  // namespace sdro
+
+namespace sdro {
+namespace {
+
+/// Every time a result carries is a number of the local day.
+void expect_sane(const RiseSetResult& r, const std::string& where) {
+  for (double t : {r.rise, r.set, r.transit, r.culmination_altitude}) EXPECT_TRUE(std::isfinite(t)) << where;
+  EXPECT_TRUE(r.rise >= 0.0 && r.rise <= 24.0) << where;
+  EXPECT_TRUE(r.set >= 0.0 && r.set <= 24.0) << where;
+  EXPECT_TRUE(r.transit >= 0.0 && r.transit < 24.0) << where;
+}
+
+TEST(RiseSetLimits, ExtremeDatesAndPlacesGiveNumbers) {
+  for (double jd : {5.0, 2451545.0, 5373484.4583}) {
+    for (double lat : {-90.0, -66.0, 0.0, 89.999, 90.0}) {
+      const triseset_context c{jd, delta_t(jd), lat, -179.5, -12.0};
+      const std::string where = std::to_string(jd) + " " + std::to_string(lat);
+      for (const RiseSetResult& r : RiseSetSunMoon({}, kDefaultReferenceAltitudes, 1, 5, c)) expect_sane(r, where);
+      for (int planet : {1, 2, 4, 5, 6, 7, 8, 9}) {
+        expect_sane(RiseSetPlanet(kDefaultReferenceAltitudes, {}, planet, c), where + " planet " + std::to_string(planet));
+      }
+      expect_sane(RiseSetFixed(kDefaultReferenceAltitudes, 359.9, -45.0, c), where + " fixed");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace sdro
