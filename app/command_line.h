@@ -34,8 +34,8 @@ struct tcommand_line {
   std::string datadir;  ///< --datadir DIR
   std::string ini;      ///< --ini FILE: settings file
   std::string riseset;  ///< --riseset BODY|twilight: table of rise, transit and set
-  std::string from;     ///< --from DATE: first local day of the table (YYYY-MM-DD)
-  std::string to;       ///< --to DATE: last local day of the table
+  std::string from;     ///< --from DATE: first local day of --riseset, first instant of --ephemeris
+  std::string to;       ///< --to DATE: last local day of --riseset, last instant of --ephemeris
   std::string zone;     ///< --zone HOURS: zone of the table's days and local times (east positive)
   std::string ephemeris;  ///< --ephemeris BODY: apparent places as CSV (--from, --to: days or instants)
   std::string step;       ///< --step DAYS: interval of the --ephemeris rows
