@@ -195,6 +195,60 @@ TEST_F(SkyDrawing, OverviewBreaksLinesAtTheMapEdge) {
   cat.line_point(2) = p2;
 }
 
+TEST_F(SkyDrawing, ZoomChartLinesStayOnTheNearHemisphere) {
+  tkonfiguration& k = sky_->k();
+  k.kartenart = 204;
+  k.zoomkarte = {83.8, -1.0, 30.0};
+  k.sternbildgrenzen = true;
+  k.milchstrasse = 4;
+  sky_->draw();
+  const tsky_scene scene = sky_->chart().scene(sky_->engine());
+  const tviewport& vp = scene.viewport();
+  const double reach = 90.0 / 30.0 * vp.R + 1.0;  // 90° from the centre
+  const RecordingSurface& s = record();
+  int segments = 0;
+  for (const DrawCall* c : s.calls_of(DrawOp::polyline)) {
+    for (const PixelPoint& p : c->points) {
+      EXPECT_LE(std::hypot(p.x - vp.c, p.y - vp.c), reach);
+      ++segments;
+    }
+  }
+  EXPECT_GT(segments, 100);
+}
+
+TEST_F(SkyDrawing, PointsFarApartAreNeverJoined) {
+  // Two consecutive figure points 72° apart, both above the horizon.
+  tstars& cat = *sky_->catalogue();
+  const tlinienpunkt p1 = cat.line_point(1), p2 = cat.line_point(2);
+  const double lst = sky_->engine().zeitort().sidereal_time * 15.0;
+  const auto set = [&cat](std::size_t n, double ra, double dec, std::uint8_t pen) {
+    tlinienpunkt& p = cat.line_point(n);
+    p.ra_date = static_cast<float>(ra);
+    p.dec_date = static_cast<float>(dec);
+    const double r = ra * 0.017453292519943295, d = dec * 0.017453292519943295;
+    p.x1950 = static_cast<float>(std::cos(d) * std::cos(r));
+    p.y1950 = static_cast<float>(std::cos(d) * std::sin(r));
+    p.z1950 = static_cast<float>(std::sin(d));
+    p.pen = pen;
+  };
+  set(1, lst - 70.0, 51.0, 1);
+  set(2, lst + 70.0, 51.0, 0);
+  sky_->k().tierkreishervorheben = true;
+  const RecordingSurface& s = record();
+  const tfarbe zodiac = tfarbe::from_value(static_cast<std::uint32_t>(sky_->k().farben[1]));
+  const tsky_scene scene = sky_->chart().scene(sky_->engine());
+  const PixelPoint a = scene.projection.pixel(scene.projection.place(lst - 70.0, 51.0));
+  const PixelPoint b = scene.projection.pixel(scene.projection.place(lst + 70.0, 51.0));
+  for (const DrawCall* c : s.calls_of(DrawOp::polyline)) {
+    if (c->state.pen.colour != zodiac) continue;
+    for (std::size_t i = 1; i < c->points.size(); ++i) {
+      EXPECT_FALSE(c->points[i - 1] == a && c->points[i] == b);
+    }
+  }
+  cat.line_point(1) = p1;
+  cat.line_point(2) = p2;
+}
+
 // The first call drawn with a pen of this colour and width.
 std::ptrdiff_t first_line(const RecordingSurface& s, tfarbe colour, int width) {
   const auto& calls = s.calls();
