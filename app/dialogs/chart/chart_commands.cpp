@@ -437,6 +437,10 @@ void add_chart_commands(TKyr5Main& w) {
     c->after_drawing();
   };
   w.chart_view().on_mouse_move = [c](int x, int y) { c->mouse_at(x, y); };
+  // The automatic colour mode follows the display's colour depth.
+  if (tsky_chart_component* chart = sky_chart(e)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) chart->set_colour_depth(screen->depth());
+  }
   // Night dimming kept from the last run ("DarkSky") starts with the first cycle.
   QTimer::singleShot(0, &w, [c] {
     if (c->e().flags().initialisiert && c->e().settings().dark_sky && !c->e().nachtabdunkelung()) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -210,6 +211,12 @@ TEST_F(ChartWindow, DialogsInBothLanguages) {
     w->commands().retranslate();
     w->resize(1000, 760);
     keep(*w, "window" + suffix);
+    for (const tmenu m : {tmenu::ansicht, tmenu::karte}) {
+      QMenu* menu = w->commands().menu(m);
+      menu->popup(w->mapToGlobal(QPoint(40, 30)));
+      keep(*menu, std::string(m == tmenu::ansicht ? "menu_view" : "menu_map") + suffix);
+      menu->hide();
+    }
     tengine& e = w->engine();
     const tkonfiguration& k = e.konfig();
     TZoomfaktForm zoom(k.kartengroesse, e.max_chart_size(), w.get());
