@@ -67,6 +67,11 @@ struct tzeitpunkt {
   double mjd = 0.0;
 };
 
+/// A file of this name in a data folder keeps its catalogue files from being
+/// rewritten by the yearly cache refresh (the places of date are computed at
+/// every start all the same).
+inline constexpr const char* kProtectedDataMarker = ".keep-catalogues";
+
 /// How the program was started.
 struct tstart_options {
   std::filesystem::path program;          ///< the program file (settings file beside it)

@@ -42,7 +42,9 @@ bool tengine::find_data_directory(const tstart_options& options) {
       std::error_code ec;
       const auto absolute = std::filesystem::absolute(dir, ec);
       datenverzeichnis_ = (ec ? dir : absolute).lexically_normal();
-      may_rewrite_catalogues_ = true;
+      // A folder marked with kProtectedDataMarker (the shipped data carry
+      // it) or named as protected keeps its catalogue files as they are.
+      may_rewrite_catalogues_ = !std::filesystem::exists(datenverzeichnis_ / kProtectedDataMarker, ec);
       for (const auto& p : options.protected_data) {
         if (std::filesystem::equivalent(datenverzeichnis_, p, ec)) may_rewrite_catalogues_ = false;
       }

@@ -104,11 +104,23 @@ TEST_F(StarsComponent, TheYearlyRefreshNeverRewritesAProtectedDataFolder) {
     add_stars_component(*e);
     tstart_options o = options();
     if (is_protected) o.protected_data = {data};
+    std::filesystem::remove(data / kProtectedDataMarker);
     ASSERT_TRUE(e->initialisieren(o));
     EXPECT_EQ(e->may_rewrite_catalogues(), !is_protected);
     EXPECT_EQ(read_whole_file(data / "Sterne.dat").value() == before, is_protected);
     EXPECT_EQ(stars_component(*e)->stars()->stars().size(), 2u);
   }
+}
+
+TEST_F(StarsComponent, AMarkedDataFolderKeepsItsCatalogueFiles) {
+  write_catalogue();
+  write_file_atomically(data / kProtectedDataMarker, "shipped\n");
+  const std::string before = read_whole_file(data / "Sterne.dat").value();
+  auto e = make({15, 3, 2026, 21.5});
+  add_stars_component(*e);
+  ASSERT_TRUE(e->initialisieren(options()));
+  EXPECT_FALSE(e->may_rewrite_catalogues());
+  EXPECT_EQ(read_whole_file(data / "Sterne.dat").value(), before);
 }
 
 TEST_F(StarsComponent, TheCycleDispatchesNoPendingEvents) {
