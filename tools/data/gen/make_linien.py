@@ -34,6 +34,12 @@ ZODIAC = ('Ari', 'Tau', 'Gem', 'Cnc', 'Leo', 'Vir', 'Lib', 'Sco', 'Sgr', 'Cap', 
 RANGES = [('zodiac figures', 1, 118), ('other figures', 119, 577), ('boundaries', 578, 6718),
           ('Milky Way coarse', 6719, 7409), ('Milky Way fine', 7410, 7829),
           ('Milky Way medium', 7830, 8571), ('Milky Way very fine', 8572, 8921)]
+# The longest drawn segment allowed in each range, degrees. Stick figures join
+# stars up to 25.6 deg apart in the source (the longest kept one is 21.9 deg);
+# the Milky Way contours, the boundaries and the outlines have no step above
+# 8 deg. A longer segment is a false line across the sky.
+MAX_SEGMENT_DEG = {'zodiac figures': 30.0, 'other figures': 30.0}
+MAX_SEGMENT_OTHERS_DEG = 12.0
 MILKY_WAY_LEVELS = {'Milky Way coarse': ('ol1',), 'Milky Way fine': ('ol3',),
                     'Milky Way medium': ('ol2',), 'Milky Way very fine': ('ol4', 'ol5')}
 
@@ -132,6 +138,21 @@ def pad(points, size):
     return points + [(points[-1][0], 1)] * (size - len(points))
 
 
+def check_segments(name, part):
+    """A range starts with a move and no drawn segment in it is
+    longer than the range allows; returns the longest one (degrees)."""
+    check(part[0][1] == 1, f'{name} does not start a new polyline')
+    bound = MAX_SEGMENT_DEG.get(name, MAX_SEGMENT_OTHERS_DEG)
+    longest = 0.0
+    for k in range(1, len(part)):
+        if part[k][1] == 0:
+            step = separation_deg(part[k - 1][0], part[k][0])
+            check(step <= bound, f'{name}: point {k + 1} of the range is drawn from a point '
+                                 f'{step:.1f} deg away (at most {bound:g} allowed)')
+            longest = max(longest, step)
+    return longest
+
+
 def line_record(v2000, pen):
     v = tuple(f32(x) for x in to_1950(v2000))
     ra, dec = ra_dec(rotate(J2000_FROM_1950, v))
@@ -142,7 +163,7 @@ def main(argv):
     args = cli_folders(argv, __doc__)
     d3 = os.path.join(args.cache, 'd3-celestial', 'package', 'data')
     stellarium = os.path.join(args.cache, 'stellarium-data', 'usr', 'share', 'stellarium')
-    points = []
+    points, longest = [], {}
     for name, first, last in RANGES:
         check(len(points) == first - 1, f'{name} does not start at point {first}')
         size = last - first + 1
@@ -155,9 +176,12 @@ def main(argv):
         else:
             part = milky_way_points(d3, MILKY_WAY_LEVELS[name], size)
         part = pad(part, size)
-        check(part[0][1] == 1, f'{name} does not start a new polyline')
+        longest[name] = check_segments(name, part)
         points += part
-    points += outline_points(stellarium, CAPACITY - len(points))
+    part = outline_points(stellarium, CAPACITY - len(points))
+    longest['deep-sky outlines'] = check_segments('deep-sky outlines', part)
+    points += part
+    print('  longest drawn segment: ' + ', '.join(f'{n} {d:.2f}' for n, d in longest.items()) + ' deg')
     check(len(points) <= CAPACITY, f'{len(points)} points exceed the capacity {CAPACITY}')
     data = b''.join(line_record(v, pen) for v, pen in points)
     check(RECORD.size == 28 and len(data) == 28 * len(points), 'record size is not 28 bytes')

@@ -44,9 +44,14 @@ def simplify_ring(ring, tolerance):
     below a triangle."""
     if len(ring) < 3:
         return []
+    # split at the point farthest from the first one; both halves are open
+    # polylines (the second one ends at the first point again), and each
+    # half's kept indices refer to that half, not to the ring
     far = max(range(len(ring)), key=lambda k: (separation_deg(ring[0], ring[k]), -k))
-    first = [ring[k] for k in simplify_polyline(ring[:far + 1], tolerance)]
-    second = [ring[k] for k in simplify_polyline(ring[far:] + ring[:1], tolerance)]
+    head = ring[:far + 1]
+    tail = ring[far:] + ring[:1]
+    first = [head[k] for k in simplify_polyline(head, tolerance)]
+    second = [tail[k] for k in simplify_polyline(tail, tolerance)]
     out = first + second[1:-1]
     return out if len(out) >= 3 else []
 
