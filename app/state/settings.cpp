@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "astro/file_io.h"
+#include "places/entry_checks.h"
 
 namespace sdro {
 namespace {
@@ -68,10 +69,14 @@ tsettings read_settings(const tinifile& ini, const tzeitort& start) {
   s.home.longitude = std::clamp(ini.read_float(H, "GL", here.longitude), -180.0, 180.0);
   s.home.name = ini.read_string(H, "Name", here.name);
   s.home.zone = read_int(ini, H, "TimeZone", here.zone, -12, 12);
-  s.home.additional_minutes = read_int(ini, H, "AddTimeZone", here.additional_minutes, -60, 60);
-  s.home.height = read_int(ini, H, "Altitude", here.height, -1000, 10000);
-  s.home.pressure = std::clamp(ini.read_float(H, "Pressure", here.pressure), 0.0, 2000.0);
-  s.home.temperature = std::clamp(ini.read_float(H, "Temperature", here.temperature), -100.0, 100.0);
+  // The home place takes the limits of the place and date dialogs, so any
+  // place the user can enter survives the settings file unchanged.
+  s.home.additional_minutes = read_int(ini, H, "AddTimeZone", here.additional_minutes,
+                                       -kMaxAdditionalMinutes, kMaxAdditionalMinutes);
+  s.home.height = read_int(ini, H, "Altitude", here.height, -kMaxHeight, kMaxHeight);
+  s.home.pressure = std::clamp(ini.read_float(H, "Pressure", here.pressure), 0.0, kMaxPressure);
+  s.home.temperature =
+      std::clamp(ini.read_float(H, "Temperature", here.temperature), -kMaxTemperature, kMaxTemperature);
   s.maximized = ini.read_bool(W, "maximized", true);
   s.x = read_int(ini, W, "x", 0, -100000, 100000);
   s.y = read_int(ini, W, "y", 0, -100000, 100000);

@@ -74,6 +74,8 @@ TEST(Settings, WrittenKeysReadBackAndWindowPlaceOnlyWhenNotMaximised) {
   theimatort home;
   home.name = "Wien, Österreich";
   home.longitude = -16.37;
+  home.height = 20000;  // any place the dialogs accept survives the file
+  home.additional_minutes = -59;
   write_home(ini, home);
   const tsettings back = read_settings(ini, tzeitort{});
   EXPECT_EQ(back.language, german);
@@ -84,6 +86,8 @@ TEST(Settings, WrittenKeysReadBackAndWindowPlaceOnlyWhenNotMaximised) {
   EXPECT_FALSE(back.maximized);
   EXPECT_EQ(back.home.name, "Wien, Österreich");
   EXPECT_DOUBLE_EQ(back.home.longitude, -16.37);
+  EXPECT_EQ(back.home.height, 20000);
+  EXPECT_EQ(back.home.additional_minutes, -59);
   EXPECT_TRUE(back.first_run) << "FirstRun is written only after the first-run question";
 }
 
