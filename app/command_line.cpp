@@ -46,6 +46,8 @@ const toption kOptions[] = {
     {"--step", "DAYS", "interval of the --ephemeris rows (default 1)", &tcommand_line::step},
     {"--theory", "own|vsop87d|vsop87c", "planetary theory of --ephemeris (default: as at the start)", &tcommand_line::theory},
     {"--moon", "brown|elp", "lunar theory of --ephemeris (default brown)", &tcommand_line::moon},
+    {"--record", "STEPS,DAYS", "record the bodies' orbit tracks at STEPS instants DAYS apart from --date", &tcommand_line::record},
+    {"--track", "FILE.orb|FILE.sor", "orbit-track file drawn on the chart (with --record: written)", &tcommand_line::track},
     {"--help", "", "this text", nullptr},
 };
 

@@ -41,6 +41,8 @@ struct tcommand_line {
   std::string step;       ///< --step DAYS: interval of the --ephemeris rows
   std::string theory;     ///< --theory own|vsop87d|vsop87c (--ephemeris)
   std::string moon;       ///< --moon brown|elp (--ephemeris)
+  std::string record;     ///< --record STEPS,DAYS: an orbit track recorded for the chart
+  std::string track;      ///< --track FILE.orb|FILE.sor: the orbit-track file shown (or written after --record)
   bool help = false;    ///< --help
   std::vector<std::string> files;  ///< plain arguments (a configuration file to open)
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 #include "app/qt_text.h"
 
@@ -52,6 +53,22 @@ QAction* tcommand_table::add(tmenu m, tcommand command) {
   return action;
 }
 
+QAction* tcommand_table::add_tool(QToolBar* bar, tcommand command, const QIcon& icon) {
+  QAction* action = bar->addAction(icon, caption_of(command.caption));
+  action->setCheckable(static_cast<bool>(command.checked));
+  QObject::connect(action, &QAction::triggered, action, [run = command.run] {
+    if (run) run();
+  });
+  commands_.emplace_back(action, std::move(command));
+  refresh();
+  return action;
+}
+
+void tcommand_table::set_locked(bool locked) {
+  locked_ = locked;
+  refresh();
+}
+
 void tcommand_table::retranslate() {
   for (int i = 0; i < kMenuCount; ++i) menus_[i]->setTitle(caption_of(kMenuCaptions[i]));
   for (auto& [action, command] : commands_) action->setText(caption_of(command.caption));
@@ -60,10 +77,13 @@ void tcommand_table::retranslate() {
 
 void tcommand_table::refresh() {
   for (auto& [action, command] : commands_) {
-    action->setEnabled(!command.enabled || command.enabled());
+    action->setEnabled(!locked_ && (!command.enabled || command.enabled()));
     if (command.checked) action->setChecked(command.checked());
   }
-  for (QMenu* m : menus_) m->menuAction()->setVisible(!m->actions().isEmpty());
+  for (QMenu* m : menus_) {
+    m->menuAction()->setVisible(!m->actions().isEmpty());
+    m->menuAction()->setEnabled(!locked_);
+  }
 }
 
 QAction* tcommand_table::action(std::string_view german_caption) const {

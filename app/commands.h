@@ -7,6 +7,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QKeySequence>
 
 #include <array>
@@ -16,6 +17,7 @@
 #include "astro/language.h"
 
 class QAction;
+class QToolBar;
 class QMenu;
 class QMenuBar;
 
@@ -39,6 +41,13 @@ class tcommand_table {
  public:
   explicit tcommand_table(QMenuBar* bar);
   QAction* add(tmenu menu, tcommand command);
+  /// A tool button of a command: the caption is its hint; its enabled and
+  /// checked states follow the command's rules like a menu item's.
+  QAction* add_tool(QToolBar* bar, tcommand command, const QIcon& icon = {});
+  /// While locked (an animation runs) every menu and every command of the
+  /// table is disabled, shortcuts included.
+  void set_locked(bool locked);
+  bool locked() const { return locked_; }
   QMenu* menu(tmenu m) const { return menus_[static_cast<int>(m)]; }
   /// Captions of the menus and commands in the current language.
   void retranslate();
@@ -53,6 +62,7 @@ class tcommand_table {
 
   std::array<QMenu*, kMenuCount> menus_{};
   std::vector<std::pair<QAction*, tcommand>> commands_;
+  bool locked_ = false;
   struct tsubmenu {
     tmenu menu;
     tbitext caption;

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/animation/track_render.h"
 #include "app/dialogs/catalog/stars_component.h"
 #include "app/engine/engine.h"
 #include "app/start_options.h"
 #include "astro/file_io.h"
+#include "chart/bodies/component/bodies_component.h"
 #include "chart/component/render_options.h"
 #include "chart/component/sky_chart_component.h"
 
@@ -46,6 +48,7 @@ tchart_render_options chart_options(const tcommand_line& cl) {
 int run_render(const tcommand_line& cl) {
   std::string bad = check_command_values(cl);
   if (bad.empty()) bad = check_chart_options(chart_options(cl));
+  if (bad.empty()) bad = check_track_options({cl.record, cl.track});
   if (!bad.empty()) {
     std::cerr << "sdro: " << bad << '\n';
     return 2;
@@ -54,6 +57,7 @@ int run_render(const tcommand_line& cl) {
   tengine engine(messages);
   add_stars_component(engine);
   add_sky_chart_component(engine);
+  add_bodies_component(engine);
   const tstart_options start = start_options(cl, false);
   if (!engine.initialisieren(start)) return fail("the start-up failed");
   engine.first_show();
@@ -61,8 +65,14 @@ int run_render(const tcommand_line& cl) {
     return fail(messages.records().empty() ? "configuration file not found: " + cl.config
                                            : "configuration file not loaded: " + cl.config);
   }
+  // A track file that is only shown brings its configuration: the options
+  // of the command line come after it. A recording starts at --date.
+  const ttrack_render_options tracks{cl.record, cl.track};
+  const auto track_failed = [&cl] { return fail("the orbit track failed: " + cl.track); };
+  if (cl.record.empty() && !apply_track_options(engine, tracks)) return track_failed();
   apply_chart_options(engine, chart_options(cl), start.screen_width);
   apply_command_values(engine, cl);
+  if (!cl.record.empty() && !apply_track_options(engine, tracks)) return track_failed();
   engine.zyklus();
   if (any_error(messages)) return fail("the chart was not drawn without errors");
 

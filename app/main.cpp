@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/dialogs/catalog/catalog_commands.h"
+#include "app/dialogs/animation/animation_window.h"
 #include "app/dialogs/catalog/stars_component.h"
 #include "app/dialogs/chart/chart_commands.h"
 #include "app/dialogs/events/events_commands.h"
@@ -25,6 +26,7 @@
 #include "app/single_instance.h"
 #include "app/theory_commands.h"
 #include "astro/text_format.h"
+#include "chart/bodies/component/bodies_component.h"
 #include "chart/component/sky_chart_component.h"
 
 namespace {
@@ -61,11 +63,13 @@ int run_window(int argc, char** argv, const tcommand_line& cl) {
   TKyr5Main window(cl);
   add_stars_component(window.engine());
   add_sky_chart_component(window.engine());
+  add_bodies_component(window.engine());
   add_catalog_commands(window);
   add_chart_commands(window);
   add_places_commands(window);
   add_theory_commands(window);
   add_events_commands(window);
+  add_animation_commands(window);
   if (!window.start()) return 1;
   return QApplication::exec();
 }

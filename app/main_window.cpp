@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <QToolBar>
 
 #include "app/chart_view.h"
 #include "app/qt_text.h"
@@ -181,6 +182,12 @@ void TKyr5Main::keep_window_place() {
 }
 
 void TKyr5Main::closeEvent(QCloseEvent* event) {
+  for (const auto& may_close : close_checks) {
+    if (may_close && !may_close()) {
+      event->ignore();
+      return;
+    }
+  }
   if (engine_->flags().initialisiert) {
     keep_window_place();
     engine_->set_nachtabdunkelung(false);
@@ -198,7 +205,34 @@ void TKyr5Main::show_coordinates(const std::string& text) {
   if (engine_->settings().panel_koordinaten) set_panel(panels_.koordinaten, text);
 }
 
-void TKyr5Main::refresh_caption() { setWindowTitle(qtext(engine_->caption())); }
+void TKyr5Main::refresh_caption() {
+  const std::optional<std::string> own = caption_source ? caption_source() : std::nullopt;
+  setWindowTitle(qtext(own ? *own : engine_->caption()));
+}
+
+void TKyr5Main::refresh_window_texts() {
+  refresh_caption();
+  refresh_status();
+}
+
+QToolBar* TKyr5Main::tool_bar() {
+  if (!tool_bar_) {
+    tool_bar_ = addToolBar(QStringLiteral("Symbolleiste"));
+    tool_bar_->setObjectName(QStringLiteral("tool_bar"));
+    tool_bar_->setMovable(false);
+  }
+  return tool_bar_;
+}
+
+void TKyr5Main::show_clock_panel(bool on) {
+  const bool shown = on && engine_->settings().panel_uhr;
+  panels_.uhr->setVisible(shown);
+  if (shown) {
+    clock_timer_->start();
+  } else {
+    clock_timer_->stop();
+  }
+}
 
 void TKyr5Main::refresh_status() {
   if (!engine_->flags().initialisiert) return;

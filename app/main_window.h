@@ -6,7 +6,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/commands.h"
@@ -17,6 +21,7 @@
 class QLabel;
 class QScrollArea;
 class QTimer;
+class QToolBar;
 
 namespace sdro {
 
@@ -55,6 +60,20 @@ class TKyr5Main : public QMainWindow {
   /// under the mouse); the next status refresh writes its own text there.
   void show_coordinates(const std::string& text);
 
+  // --- what subsystems plug into the window --------------------------------------------
+  /// The tool bar (made on first use).
+  QToolBar* tool_bar();
+  /// Gives the caption while it returns a text (the open orbit-track file);
+  /// otherwise the configuration's caption is shown.
+  std::function<std::optional<std::string>()> caption_source;
+  /// Asked in turn before the window closes; one that returns false keeps it open.
+  std::vector<std::function<bool()>> close_checks;
+  /// Caption and status line anew (the clock of the real-time mode).
+  void refresh_window_texts();
+  /// The clock panel of the status line, shown when `on` and its setting
+  /// allow it (the real-time mode hides it).
+  void show_clock_panel(bool on);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -88,6 +107,7 @@ class TKyr5Main : public QMainWindow {
   } panels_;
   QTimer* clock_timer_ = nullptr;
   QTimer* realtime_timer_ = nullptr;  ///< runs while `echtzeit` is on
+  QToolBar* tool_bar_ = nullptr;
   bool busy_ = false;
   std::array<ttip_list, 2> tips_;  ///< German, English; each read once per run
 };
