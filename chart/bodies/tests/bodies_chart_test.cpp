@@ -79,6 +79,11 @@ class BodiesChart : public ::testing::Test {
     return n ? sum / n : 585.0;
   }
 
+  /// The radius of a body's disc at `scale` pixels per degree.
+  static double disc_radius_pixels(int body, double scale) {
+    return sky_->bodies().bodies()[body].phys.diameter * scale;  // the Moon's semi-diameter, degrees
+  }
+
   static BodiesEngine* sky_;
   tkonfiguration saved_;
 };
@@ -145,6 +150,38 @@ TEST_F(BodiesChart, VenusInFrontOfTheSunIsDrawn) {
   ASSERT_GT(v.x, 0);
   EXPECT_NE(pixel(v.x, v.y), farbe::gelb) << "the dark disc of Venus on the Sun";
   EXPECT_EQ(pixel(v.x + 40, v.y), farbe::gelb);
+}
+
+TEST_F(BodiesChart, TotalLunarEclipseDarkensTheMoon) {
+  // 8 November 2022, greatest eclipse at 10:59 UT, seen from Hawaii. The
+  // shadow's radii (Moon radii) as the lunar-eclipse test would give them.
+  sky_->set_utc(2022, 11, 8, 10.0 + 59.0 / 60, 21.3, -157.8);
+  tzeitort& z = sky_->engine().zeitort();
+  z.lunar_eclipse_now = true;
+  z.umbral_radius = 2.72;
+  z.penumbral_radius = 4.86;
+  sky_->zoom_on(mond, 1.0);
+  sky_->draw("lunar_eclipse");
+  EXPECT_EQ(pixel(585, 585), farbe::dunkelrot);
+  int red = 0, grey = 0;
+  for (int y = 400; y < 770; ++y) {
+    for (int x = 400; x < 770; ++x) {
+      red += pixel(x, y) == farbe::dunkelrot;
+      grey += pixel(x, y) == farbe::hellgrau;
+    }
+  }
+  EXPECT_GT(red, 20000) << "the Moon lies deep in the umbra";
+  EXPECT_LT(grey, red / 4);
+  // At 09:40 UT, in the partial phase, the Moon's eastern limb (left) has
+  // entered the umbra; the western limb is still in the penumbra.
+  sky_->set_utc(2022, 11, 8, 9.0 + 40.0 / 60, 21.3, -157.8);
+  sky_->zoom_on(mond, 1.0);
+  sky_->draw("lunar_eclipse_partial");
+  const int r = static_cast<int>(disc_radius_pixels(mond, 585.0));
+  EXPECT_EQ(pixel(585 - r + 8, 585), farbe::dunkelrot);
+  EXPECT_EQ(pixel(585 + r - 8, 585), farbe::hellgrau);
+  z.lunar_eclipse_now = false;
+  z.umbral_radius = z.penumbral_radius = 0.0;
 }
 
 TEST_F(BodiesChart, HorizonChartKeepsWhereEachBodyWasDrawn) {

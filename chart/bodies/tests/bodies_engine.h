@@ -1,12 +1,10 @@
 // An engine with the catalogues, the sky charts and the bodies over a copy
 // of the shipped catalogue files, a fixed clock (in the year of the files'
 // cached places, so nothing is rewritten) and scripted messages, shared by a
-// test suite. Set SDRO_CHART_PNG to a folder to keep the charts the tests
-// draw as PNG files.
+// test suite or a benchmark. Set SDRO_CHART_PNG to a folder to keep the
+// charts the tests draw as PNG files.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <QImage>
 
