@@ -346,8 +346,16 @@ void tstars::CorrectLightTime(tvektor& geocentric, const tvektor& heliocentric_v
   geocentric = geocentric - (kLightTimePerAu * length(geocentric)) * heliocentric_velocity;
 }
 
+std::filesystem::path tstars::real_file(const std::filesystem::path& path) {
+  // A link is followed, so the file it names is replaced and the link stays.
+  std::error_code ec;
+  const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path : target;
+}
+
 bool tstars::may_write(const std::filesystem::path& path) const {
-  const std::filesystem::path folder = path.parent_path();
+  // The folder the file really lives in decides, not the folder of a link.
+  const std::filesystem::path folder = real_file(path).parent_path();
   return folder_writable_ ? folder_writable_(folder) : folder_is_writable(folder);
 }
 
@@ -355,10 +363,7 @@ bool tstars::write_refreshed(const std::filesystem::path& path, const std::strin
   if (!may_write(path)) return false;
   if (!refresh_notice_given_ && on_refresh_) on_refresh_();
   refresh_notice_given_ = true;
-  // A link is followed, so the file it names is replaced and the link stays.
-  std::error_code ec;
-  const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-  return write_file_atomically(ec ? path : target, image);
+  return write_file_atomically(real_file(path), image);
 }
 
 bool tstars::RefreshStarFile(const tzeitort& z) {

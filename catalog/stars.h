@@ -196,6 +196,7 @@ class tstars {
   int level_ = kDefaultLevel;
   tstar_levels levels_;
   bool write_refreshed(const std::filesystem::path& path, const std::string& image);
+  static std::filesystem::path real_file(const std::filesystem::path& path);
   bool may_write(const std::filesystem::path& path) const;
 
   std::function<void()> on_refresh_;

@@ -19,7 +19,9 @@ bool tstars_component::create(tengine& engine, bool check_year) {
   setup.azimut = settings.azimut;
   setup.latin = k.lateinisch;
   setup.folder_writable = [&engine](const std::filesystem::path& folder) {
-    return engine.may_rewrite_catalogues() && folder_is_writable(folder);
+    std::error_code ec;
+    return engine.may_rewrite_catalogues() && !std::filesystem::exists(folder / kProtectedDataMarker, ec) &&
+           folder_is_writable(folder);
   };
   setup.on_refresh = [this] {
     if (on_refresh_notice) on_refresh_notice();

@@ -123,6 +123,26 @@ TEST_F(StarsComponent, AMarkedDataFolderKeepsItsCatalogueFiles) {
   EXPECT_EQ(read_whole_file(data / "Sterne.dat").value(), before);
 }
 
+TEST_F(StarsComponent, LinksIntoAMarkedFolderLeaveItsFilesAlone) {
+  // A private data folder made of links to the shipped files: the files the
+  // links name live in a marked folder and keep their bytes.
+  write_catalogue();
+  write_file_atomically(data / kProtectedDataMarker, "shipped\n");
+  const std::filesystem::path links = dir / "links";
+  std::filesystem::create_directories(links);
+  for (const char* name : {"Sterne.dat", "linien.dat", "nebel_ext.dat"}) {
+    std::filesystem::create_symlink(data / name, links / name);
+  }
+  const std::string before = read_whole_file(data / "Sterne.dat").value();
+  auto e = make({15, 3, 2026, 21.5});
+  add_stars_component(*e);
+  tstart_options o = options();
+  o.data_directory = links;
+  ASSERT_TRUE(e->initialisieren(o));
+  EXPECT_EQ(read_whole_file(data / "Sterne.dat").value(), before);
+  EXPECT_TRUE(std::filesystem::is_symlink(links / "Sterne.dat"));
+}
+
 TEST_F(StarsComponent, TheCycleDispatchesNoPendingEvents) {
   write_catalogue();
   bool ok = false;
