@@ -2,9 +2,11 @@
 #include "app/ephemeris_mode.h"
 
 #include <cmath>
+#include <memory>
 #include <ostream>
 #include <string>
 
+#include "app/catalogue_ephemeris.h"
 #include "astro/bodies.h"
 #include "astro/calendar.h"
 #include "astro/delta_t.h"
@@ -73,15 +75,20 @@ std::string bad_date(const char* flag, const std::string& text) {
          ": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM (no zone: UT)";
 }
 
-/// Checks every option and fills the request; returns a message for the first bad one.
+std::string unknown_target(const std::string& name, const std::string& why) {
+  return "--ephemeris " + name +
+         ": unknown body or sky object; expected Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, "
+         "Uranus, Neptune or Pluto (English or German names), a star's name in the star file "
+         "(Sirius), a zone-catalogue star (SAO 151881, HIP 32349, PPM HIP32349) or a deep-sky "
+         "object (M 42, NGC 7000, IC 434)" +
+         (why.empty() ? std::string() : "; " + why);
+}
+
+/// Checks every option and fills the request; returns a message for the
+/// first bad one. A name that is none of the ten bodies is looked up in the
+/// catalogues afterwards.
 std::string read_request(const tcommand_line& cl, tephemerisrequest& r) {
-  const auto target = find_ephemeris_target(cl.ephemeris);
-  if (!target) {
-    return "--ephemeris " + cl.ephemeris +
-           ": unknown body; expected Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, "
-           "Neptune or Pluto (English or German names)";
-  }
-  r.target = *target;
+  r.target = find_ephemeris_target(cl.ephemeris).value_or(tephemeristarget{});
   if (cl.from.empty() || cl.to.empty()) return "--ephemeris needs --from DATE and --to DATE";
   const auto from = jd_of(cl.from);
   if (!from) return bad_date("--from", cl.from);
@@ -136,12 +143,38 @@ int run_ephemeris(const tcommand_line& cl, std::ostream& out, std::ostream& err)
     err << "sdro: " << bad << '\n';
     return 2;
   }
+  // Not one of the ten bodies: the catalogues are loaded (only now, so the
+  // bodies' tables need no data directory and start at once).
+  std::unique_ptr<tcatalogue_ephemeris> catalogue;
+  if (r.target.body < 0) {
+    catalogue = std::make_unique<tcatalogue_ephemeris>();
+    if (const std::string failed = catalogue->start(cl); !failed.empty()) {
+      err << "sdro: --ephemeris " << cl.ephemeris << ": " << failed << '\n';
+      return 1;
+    }
+    std::string why;
+    if (!catalogue->find(cl.ephemeris, r.jd_from, why)) {
+      err << "sdro: " << unknown_target(cl.ephemeris, why) << '\n';
+      return 2;
+    }
+  }
   out << ephemeris_csv_header(r.place.has_value()) << '\n';
   const auto rows = static_cast<long long>(row_count(r.jd_from, r.jd_to, r.step));
   for (long long k = 0; k < rows; ++k) {
     const double jd = r.jd_from + static_cast<double>(k) * r.step;
-    out << ephemeris_csv_line(ephemeris_row(r.target.body, r.selection, jd, delta_t(jd), r.place))
-        << '\n';
+    if (!catalogue) {
+      out << ephemeris_csv_line(ephemeris_row(r.target.body, r.selection, jd, delta_t(jd), r.place))
+          << '\n';
+      continue;
+    }
+    const auto row = catalogue->row(jd, r.place);
+    if (!row) {
+      out.flush();
+      err << "sdro: --ephemeris " << cl.ephemeris << ": the zone file of " << catalogue->object().name
+          << " can no longer be read\n";
+      return 1;
+    }
+    out << ephemeris_csv_line(*row) << '\n';
   }
   out.flush();
   return out ? 0 : 1;

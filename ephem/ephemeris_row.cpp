@@ -34,19 +34,6 @@ tapparentplace geocentric_place(int body, const ttheoriewahl& sel, double t) {
   return {p.ra, p.dec, p.distance};
 }
 
-/// α, δ of the true equator → λ, β of the true ecliptic of date.
-void true_ecliptic(double ra, double dec, double t, double& lon, double& lat) {
-  const tnutation n = nutation(t);
-  const double eps = mean_obliquity(t) + n.deps * kRadToDeg;
-  const tvektor v = polar_to_cartesian(ra, dec, 1.0);
-  double ce;
-  const double se = sincos_deg(eps, ce);
-  const tvektor e{v.x, ce * v.y + se * v.z, -se * v.y + ce * v.z};
-  const tspherical s = cartesian_to_polar(e);
-  lon = s.l;
-  lat = s.b;
-}
-
 void add_place(const tephemerisplace& pl, tephemerisrow& row, double distance, double earth_radius) {
   const double mjd = mjd_from_jd(row.jd_ut);
   // Apparent sidereal time: the places are of the true equinox.
@@ -68,6 +55,18 @@ void add_place(const tephemerisplace& pl, tephemerisrow& row, double distance, d
 }
 
 }  // namespace
+
+void true_ecliptic(double ra, double dec, double t, double& lon, double& lat) {
+  const tnutation n = nutation(t);
+  const double eps = mean_obliquity(t) + n.deps * kRadToDeg;
+  const tvektor v = polar_to_cartesian(ra, dec, 1.0);
+  double ce;
+  const double se = sincos_deg(eps, ce);
+  const tvektor e{v.x, ce * v.y + se * v.z, -se * v.y + ce * v.z};
+  const tspherical s = cartesian_to_polar(e);
+  lon = s.l;
+  lat = s.b;
+}
 
 tephemerisrow ephemeris_row(int body, const ttheoriewahl& sel, double jd_ut, double delta_t_seconds,
                             const std::optional<tephemerisplace>& place) {
@@ -122,14 +121,18 @@ std::string ephemeris_csv_header(bool with_place) {
 
 std::string ephemeris_csv_line(const tephemerisrow& r) {
   char buf[512];
-  std::string km;
-  if (r.body == mond) {
+  std::string au, km;
+  if (r.has_distance) {
+    std::snprintf(buf, sizeof buf, "%.10f", r.distance_au);
+    au = buf;
+  }
+  if (r.has_distance && r.body == mond) {
     std::snprintf(buf, sizeof buf, "%.3f", r.distance_km);
     km = buf;
   }
-  std::snprintf(buf, sizeof buf, "%s,%.8f,%s,%.8f,%.7f,%.7f,%.10f,%s,%.7f,%.7f",
+  std::snprintf(buf, sizeof buf, "%s,%.8f,%s,%.8f,%.7f,%.7f,%s,%s,%.7f,%.7f",
                 iso_from_jd(r.jd_ut).c_str(), r.jd_ut, iso_from_jd(r.jd_tt).c_str(), r.jd_tt, r.ra,
-                r.dec, r.distance_au, km.c_str(), r.lon, r.lat);
+                r.dec, au.c_str(), km.c_str(), r.lon, r.lat);
   std::string s = buf;
   if (r.has_place) {
     std::snprintf(buf, sizeof buf, ",%.7f,%.7f,%.7f,%.7f,%.7f", r.ra_topo, r.dec_topo, r.altitude,

@@ -32,12 +32,14 @@ enum class tephemerisstatus {
 /// light time, aberration and nutation as the chart applies them).
 struct tephemerisrow {
   tephemerisstatus status = tephemerisstatus::ok;
-  int body = 0;                ///< tkoerper
+  int body = 0;                ///< tkoerper (−1: a star or deep-sky object)
   double jd_ut = 0.0;
   double jd_tt = 0.0;
   double ra = 0.0, dec = 0.0;  ///< geocentric apparent
   double distance_au = 0.0;    ///< geocentric, light-time corrected
   double distance_km = 0.0;    ///< the Moon only (0 for the others)
+  /// False for stars and deep-sky objects: both distance columns stay empty.
+  bool has_distance = true;
   double lon = 0.0, lat = 0.0; ///< geocentric apparent ecliptic
   bool has_place = false;
   double ra_topo = 0.0, dec_topo = 0.0;  ///< topocentric apparent
@@ -53,13 +55,18 @@ struct tephemerisrow {
 tephemerisrow ephemeris_row(int body, const ttheoriewahl& selection, double jd_ut,
                             double delta_t_seconds, const std::optional<tephemerisplace>& place);
 
+/// α, δ of the true equator of date → λ, β of the true ecliptic of date
+/// (mean obliquity plus the nutation in obliquity), degrees; T in Julian
+/// centuries of dynamical time from J2000.0.
+void true_ecliptic(double ra, double dec, double t, double& lon, double& lat);
+
 /// CSV header: ut_iso,jd_ut,tt_iso,jd_tt,ra_deg,dec_deg,dist_au,dist_km,
 /// lon_deg,lat_deg and, with a place, ra_topo_deg,dec_topo_deg,alt_deg,
 /// alt_refr_deg,az_north_deg.
 std::string ephemeris_csv_header(bool with_place);
 /// One CSV line (no line end): ISO 8601 instants to the millisecond, angles
 /// with 7 decimals, the distance in AU with 10, in km with 3 (empty but for
-/// the Moon).
+/// the Moon; both empty for a row without distance).
 std::string ephemeris_csv_line(const tephemerisrow& row);
 /// ISO 8601 calendar date and time of a Julian Date, to the millisecond
 /// (YYYY-MM-DDTHH:MM:SS.sss; years before 1 and after 9999 with a sign).
