@@ -17,6 +17,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/enums.h"
+#include "astro/language.h"
 #include "astro/instant.h"  // civil_from_instant
 #include "astro/refraction.h"
 #include "catalog/designations.h"
@@ -103,7 +104,10 @@ std::string tcatalogue_ephemeris::start(const tcommand_line& cl) {
   engine_ = std::make_unique<tengine>(*messages_);
   add_stars_component(*engine_);
   if (!engine_->initialisieren(start_options(cl, false)) || !stars_component(*engine_)->stars())
-    return "the catalogues could not be loaded (see the message above; --datadir names the data directory)";
+    return std::string(tr("die Kataloge konnten nicht geladen werden (siehe die Meldung oben; --datadir nennt das "
+                          "Datenverzeichnis)",
+                          "the catalogues could not be loaded (see the message above; --datadir names the data "
+                          "directory)"));
   stars().set_azimuth_origin(azimutNord);
   return {};
 }
@@ -127,7 +131,10 @@ bool tcatalogue_ephemeris::find(std::string_view designation, double jd_ut, std:
     const bool sao = q.rfind("SAO", 0) == 0, ppm = q.rfind("PPM", 0) == 0;
     if ((sao && !files.sao) || (ppm && !files.ppm)) {
       if (why.empty()) {
-        why = std::string("the ") + (sao ? "SAO" : "PPM") + " zone catalogue is not installed in " +
+        why = std::string(sao ? tr("der SAO-Zonenkatalog ist nicht installiert in ",
+                                   "the SAO zone catalogue is not installed in ")
+                              : tr("der PPM-Zonenkatalog ist nicht installiert in ",
+                                   "the PPM zone catalogue is not installed in ")) +
               engine_->datenverzeichnis().string();
       }
       continue;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/state/ini_file.h"
+#include "app/state/settings.h"
 #include "astro/text_format.h"
 
 namespace sdro {
@@ -12,44 +14,103 @@ namespace {
 struct toption {
   std::string_view flag;
   std::string_view value;  ///< name of the value; empty for a switch
-  std::string_view help;
+  tbitext help;
   std::string tcommand_line::*target;  ///< where the value goes (null for --help)
 };
 
 // The options of every mode. Add a row for a new flag.
 const toption kOptions[] = {
-    {"--render", "OUT.png", "draw the chart without a window and write it as PNG", &tcommand_line::render},
-    {"--config", "FILE.kcf", "configuration file applied after the start", &tcommand_line::config},
-    {"--date", "YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]", "instant of the chart (no zone: UT)", &tcommand_line::date},
-    {"--place", "LAT,LON[,HEIGHT]", "observing place, degrees north and east, metres", &tcommand_line::place},
-    {"--size", "PIXELS", "chart diameter (100..2750)", &tcommand_line::size},
-    {"--chart", "200|204|205|206|207", "sky chart: horizon, zoom, overview, northern, southern sky", &tcommand_line::chart},
-    {"--equatorial", "", "the equatorial overview (sub-kind of --chart 200)", &tcommand_line::equatorial},
-    {"--zoom", "RA,DEC,RADIUS", "zoom chart centre and radius, degrees (radius 0.5..60)", &tcommand_line::zoom},
-    {"--view", "S|E|N|W|DEGREES", "view direction: the horizon point at the bottom, or a rotation", &tcommand_line::view},
-    {"--mirror", "", "the chart mirrored east-west", &tcommand_line::mirror},
-    {"--constellations", "on|off|all|zodiac", "constellation figures", &tcommand_line::constellations},
-    {"--names", "on|off", "constellation names", &tcommand_line::names},
-    {"--boundaries", "on|off", "constellation boundaries", &tcommand_line::boundaries},
-    {"--milky-way", "0..4", "Milky Way: none, outline, medium, fine, very fine", &tcommand_line::milky_way},
-    {"--outlines", "on|off", "deep-sky outlines", &tcommand_line::outlines},
-    {"--grids", "none|horizon,equator,ecliptic", "coordinate grids", &tcommand_line::grids},
-    {"--limit", "MAG", "limiting magnitude of the stars", &tcommand_line::limit},
-    {"--night", "", "night dimming (red on black)", &tcommand_line::night},
-    {"--datadir", "DIR", "data directory (instead of the settings file's)", &tcommand_line::datadir},
-    {"--ini", "FILE", "settings file (instead of sdro32.ini)", &tcommand_line::ini},
-    {"--riseset", "BODY|twilight", "table of rise, transit and set (CSV) with --from, --to, --place", &tcommand_line::riseset},
-    {"--from", "DATE", "first day of --riseset (YYYY-MM-DD), first instant of --ephemeris", &tcommand_line::from},
-    {"--to", "DATE", "last day of --riseset (YYYY-MM-DD), last instant of --ephemeris", &tcommand_line::to},
-    {"--zone", "HOURS", "zone of the --riseset days and local times (default 0: UT)", &tcommand_line::zone},
-    {"--ephemeris", "BODY", "apparent places (CSV) from --from to --to [--step, --place]; dates as --date", &tcommand_line::ephemeris},
-    {"--step", "DAYS", "interval of the --ephemeris rows (default 1)", &tcommand_line::step},
-    {"--theory", "own|vsop87d|vsop87c", "planetary theory of --ephemeris (default: as at the start)", &tcommand_line::theory},
-    {"--moon", "brown|elp", "lunar theory of --ephemeris (default brown)", &tcommand_line::moon},
-    {"--record", "STEPS,DAYS", "record the bodies' orbit tracks at STEPS instants DAYS apart from --date", &tcommand_line::record},
-    {"--track", "FILE.orb|FILE.sor", "orbit-track file drawn on the chart (with --record: written)", &tcommand_line::track},
-    {"--help", "", "this text", nullptr},
+    {"--render", "OUT.png",
+     {"die Karte ohne Fenster zeichnen und als PNG schreiben", "draw the chart without a window and write it as PNG"},
+     &tcommand_line::render},
+    {"--config", "FILE.kcf",
+     {"Konfigurationsdatei, nach dem Start angewandt", "configuration file applied after the start"},
+     &tcommand_line::config},
+    {"--date", "YYYY-MM-DDTHH:MM[:SS][Z|+HH:MM]",
+     {"Zeitpunkt der Karte (ohne Zone: UT)", "instant of the chart (no zone: UT)"}, &tcommand_line::date},
+    {"--place", "LAT,LON[,HEIGHT]",
+     {"Beobachtungsort, Grad Nord und Ost, Meter", "observing place, degrees north and east, metres"},
+     &tcommand_line::place},
+    {"--size", "PIXELS", {"Kartendurchmesser (100..2750)", "chart diameter (100..2750)"}, &tcommand_line::size},
+    {"--chart", "200|204|205|206|207",
+     {"Himmelskarte: Horizont, Ausschnitt, Übersicht, Nord-, Südhimmel",
+      "sky chart: horizon, zoom, overview, northern, southern sky"},
+     &tcommand_line::chart},
+    {"--equatorial", "",
+     {"die äquatoriale Übersicht (Unterart von --chart 200)", "the equatorial overview (sub-kind of --chart 200)"},
+     &tcommand_line::equatorial},
+    {"--zoom", "RA,DEC,RADIUS",
+     {"Mitte und Radius der Ausschnittskarte, Grad (Radius 0.5..60)",
+      "zoom chart centre and radius, degrees (radius 0.5..60)"},
+     &tcommand_line::zoom},
+    {"--view", "S|E|N|W|DEGREES",
+     {"Blickrichtung: der Horizontpunkt unten, oder eine Drehung",
+      "view direction: the horizon point at the bottom, or a rotation"},
+     &tcommand_line::view},
+    {"--mirror", "", {"die Karte Ost-West gespiegelt", "the chart mirrored east-west"}, &tcommand_line::mirror},
+    {"--constellations", "on|off|all|zodiac", {"Sternbildfiguren", "constellation figures"},
+     &tcommand_line::constellations},
+    {"--names", "on|off", {"Sternbildnamen", "constellation names"}, &tcommand_line::names},
+    {"--boundaries", "on|off", {"Sternbildgrenzen", "constellation boundaries"}, &tcommand_line::boundaries},
+    {"--milky-way", "0..4",
+     {"Milchstraße: keine, Umriss, mittel, fein, sehr fein", "Milky Way: none, outline, medium, fine, very fine"},
+     &tcommand_line::milky_way},
+    {"--outlines", "on|off", {"Umrisse der Deep-Sky-Objekte", "deep-sky outlines"}, &tcommand_line::outlines},
+    {"--grids", "none|horizon,equator,ecliptic", {"Koordinatennetze", "coordinate grids"}, &tcommand_line::grids},
+    {"--limit", "MAG", {"Grenzgröße der Sterne", "limiting magnitude of the stars"}, &tcommand_line::limit},
+    {"--night", "", {"Nachtabdunkelung (rot auf schwarz)", "night dimming (red on black)"}, &tcommand_line::night},
+    {"--datadir", "DIR",
+     {"Datenverzeichnis (statt dem der Einstellungsdatei)", "data directory (instead of the settings file's)"},
+     &tcommand_line::datadir},
+    {"--ini", "FILE", {"Einstellungsdatei (statt sdro32.ini)", "settings file (instead of sdro32.ini)"},
+     &tcommand_line::ini},
+    {"--riseset", "BODY|twilight",
+     {"Tabelle der Auf- und Untergänge und Kulminationen (CSV) mit --from, --to, --place",
+      "table of rise, transit and set (CSV) with --from, --to, --place"},
+     &tcommand_line::riseset},
+    {"--from", "DATE",
+     {"erster Tag von --riseset (YYYY-MM-DD), erster Zeitpunkt von --ephemeris",
+      "first day of --riseset (YYYY-MM-DD), first instant of --ephemeris"},
+     &tcommand_line::from},
+    {"--to", "DATE",
+     {"letzter Tag von --riseset (YYYY-MM-DD), letzter Zeitpunkt von --ephemeris",
+      "last day of --riseset (YYYY-MM-DD), last instant of --ephemeris"},
+     &tcommand_line::to},
+    {"--zone", "HOURS",
+     {"Zone der Tage und Ortszeiten von --riseset (Vorgabe 0: UT)",
+      "zone of the --riseset days and local times (default 0: UT)"},
+     &tcommand_line::zone},
+    {"--ephemeris", "BODY",
+     {"scheinbare Örter (CSV) von --from bis --to [--step, --place]; Daten wie bei --date",
+      "apparent places (CSV) from --from to --to [--step, --place]; dates as --date"},
+     &tcommand_line::ephemeris},
+    {"--step", "DAYS",
+     {"Abstand der Zeilen von --ephemeris (Vorgabe 1)", "interval of the --ephemeris rows (default 1)"},
+     &tcommand_line::step},
+    {"--theory", "own|vsop87d|vsop87c",
+     {"Planetentheorie von --ephemeris (Vorgabe: wie beim Start)",
+      "planetary theory of --ephemeris (default: as at the start)"},
+     &tcommand_line::theory},
+    {"--moon", "brown|elp",
+     {"Mondtheorie von --ephemeris (Vorgabe brown)", "lunar theory of --ephemeris (default brown)"},
+     &tcommand_line::moon},
+    {"--record", "STEPS,DAYS",
+     {"die Bahnspuren der Körper an STEPS Zeitpunkten im Abstand von DAYS Tagen ab --date aufzeichnen",
+      "record the bodies' orbit tracks at STEPS instants DAYS apart from --date"},
+     &tcommand_line::record},
+    {"--track", "FILE.orb|FILE.sor",
+     {"Bahnspurdatei, auf der Karte gezeichnet (mit --record: geschrieben)",
+      "orbit-track file drawn on the chart (with --record: written)"},
+     &tcommand_line::track},
+    {"--help", "", {"dieser Text", "this text"}, nullptr},
 };
+
+const toption* find_option(std::string_view flag) {
+  for (const auto& o : kOptions) {
+    if (o.flag == flag) return &o;
+  }
+  return nullptr;
+}
 
 template <class T>
 bool read_number(std::string_view& s, std::size_t digits_min, std::size_t digits_max, T& out) {
@@ -99,12 +160,9 @@ tparsed_command_line parse_command_line(const std::vector<std::string_view>& arg
     }
     const std::size_t eq = a.find('=');
     const std::string_view flag = a.substr(0, eq);
-    const toption* option = nullptr;
-    for (const auto& o : kOptions) {
-      if (o.flag == flag) option = &o;
-    }
+    const toption* option = find_option(flag);
     if (!option) {
-      r.error = "unknown option " + std::string(flag);
+      r.error = std::string(tr("unbekannte Option ", "unknown option ")) + std::string(flag);
       return r;
     }
     if (option->value.empty()) {
@@ -121,7 +179,8 @@ tparsed_command_line parse_command_line(const std::vector<std::string_view>& arg
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      r.error = std::string(flag) + " needs a value: " + std::string(option->value);
+      r.error = std::string(flag) + std::string(tr(" braucht einen Wert: ", " needs a value: ")) +
+                std::string(option->value);
       return r;
     }
     r.options.*(option->target) = std::string(value);
@@ -130,14 +189,37 @@ tparsed_command_line parse_command_line(const std::vector<std::string_view>& arg
 }
 
 std::string usage_text() {
-  std::string s = "usage: sdro [FILE.kcf] [options]\n";
+  std::string s(tr("Aufruf: sdro [FILE.kcf] [Optionen]\n", "usage: sdro [FILE.kcf] [options]\n"));
   for (const auto& o : kOptions) {
     std::string line = "  " + std::string(o.flag);
     if (!o.value.empty()) line += " " + std::string(o.value);
     if (line.size() < 44) line.resize(44, ' ');
-    s += line + " " + std::string(o.help) + "\n";
+    s += line + " " + o.help.str() + "\n";
   }
   return s;
+}
+
+tlanguage command_line_language(const std::vector<std::string_view>& args,
+                                const std::filesystem::path& program) {
+  // The arguments are walked as parse_command_line walks them, so that a
+  // value is never taken for a flag; a flag it does not know is passed over.
+  std::string_view ini;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    if (a.size() < 2 || a.substr(0, 2) != "--") continue;
+    const std::size_t eq = a.find('=');
+    const toption* option = find_option(a.substr(0, eq));
+    if (!option || option->value.empty()) continue;
+    std::string_view value;
+    if (eq != std::string_view::npos) {
+      value = a.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    }
+    if (option->target == &tcommand_line::ini) ini = value;
+  }
+  const std::filesystem::path file = ini.empty() ? settings_file_path(program) : std::filesystem::path(ini);
+  return read_language(tinifile::load(file));
 }
 
 std::optional<tcommand_date> parse_command_date(std::string_view s) {
@@ -200,6 +282,14 @@ std::optional<tcommand_place> parse_command_place(std::string_view s) {
     p.height = static_cast<int>(std::lround(*h));
   }
   return p;
+}
+
+std::string command_place_error(std::string_view text) {
+  return "--place " + std::string(text) +
+         std::string(tr(": erwartet LAT,LON[,HEIGHT]: Breite |LAT| ≤ 90, Länge |LON| ≤ 180 (Ost positiv) "
+                        "und eine Höhe in Metern",
+                        ": expected LAT,LON[,HEIGHT] with |LAT| ≤ 90, |LON| ≤ 180 (east positive) and a "
+                        "height in metres"));
 }
 
 std::optional<int> parse_command_size(std::string_view s) {

@@ -4,10 +4,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "astro/language.h"
 
 namespace sdro {
 
@@ -50,15 +53,23 @@ struct tcommand_line {
   tmode mode() const;
 };
 
-/// Parses argv[1..]. On error `error` holds a message and the result is unusable.
+/// Parses argv[1..]. On error `error` holds a message (in the current
+/// language) and the result is unusable.
 struct tparsed_command_line {
   tcommand_line options;
   std::string error;
 };
 tparsed_command_line parse_command_line(const std::vector<std::string_view>& args);
 
-/// The usage text listing every option.
+/// The usage text listing every option (in the current language).
 std::string usage_text();
+
+/// The language of every message of a run with these arguments (argv[1..]):
+/// "Language" of the settings file given with --ini, else of the settings
+/// file the program reads by default (settings_file_path of `program`);
+/// English without a file. Decided before any message is built.
+tlanguage command_line_language(const std::vector<std::string_view>& args,
+                                const std::filesystem::path& program);
 
 /// An instant given on the command line: the civil date and time with the
 /// zone offset it was written in (UT when no zone was given).
@@ -79,6 +90,8 @@ struct tcommand_place {
 };
 /// Reads LAT,LON[,HEIGHT].
 std::optional<tcommand_place> parse_command_place(std::string_view text);
+/// The message for a --place value that parse_command_place refuses.
+std::string command_place_error(std::string_view text);
 
 /// Reads a chart diameter of 100..2750 pixels.
 std::optional<int> parse_command_size(std::string_view text);

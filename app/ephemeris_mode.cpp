@@ -10,6 +10,7 @@
 #include "astro/bodies.h"
 #include "astro/calendar.h"
 #include "astro/delta_t.h"
+#include "astro/language.h"
 #include "astro/text_format.h"
 #include "ephem/ephemeris_row.h"
 #include "ephem/theory_libraries.h"
@@ -51,36 +52,48 @@ std::string choose_theories(const tcommand_line& cl, ttheoriewahl& sel) {
     if (cl.theory == "own") request.planet_theory = theorie_eigen;
     else if (cl.theory == "vsop87d") request.planet_theory = theorie_vsop87d;
     else if (cl.theory == "vsop87c") request.planet_theory = theorie_vsop87c;
-    else return "--theory " + cl.theory + ": expected own, vsop87d or vsop87c";
+    else return "--theory " + cl.theory + std::string(tr(": erwartet own, vsop87d oder vsop87c", ": expected own, vsop87d or vsop87c"));
   }
   if (!cl.moon.empty()) {
     if (cl.moon == "brown") request.lunar_library = 0;
     else if (cl.moon == "elp") request.lunar_library = 1;
-    else return "--moon " + cl.moon + ": expected brown or elp";
+    else return "--moon " + cl.moon + std::string(tr(": erwartet brown oder elp", ": expected brown or elp"));
   }
   sel = accepted_theory(request, usable);
   if (sel.planet_theory != request.planet_theory) {
-    return "--theory " + cl.theory + ": the " +
-           (request.planet_theory == theorie_vsop87d ? "VSOP87 D library (plantheod)"
-                                                     : "VSOP87 C library (plantheoc)") +
-           " is not usable in this installation";
+    const bool d = request.planet_theory == theorie_vsop87d;
+    return "--theory " + cl.theory +
+           std::string(d ? tr(": die Bibliothek VSOP87 D (plantheod) ist in dieser Installation nicht nutzbar",
+                              ": the VSOP87 D library (plantheod) is not usable in this installation")
+                         : tr(": die Bibliothek VSOP87 C (plantheoc) ist in dieser Installation nicht nutzbar",
+                              ": the VSOP87 C library (plantheoc) is not usable in this installation"));
   }
-  if (sel.lunar_library != request.lunar_library)
-    return "--moon elp: the lunar library (lunatheo) is not usable in this installation";
+  if (sel.lunar_library != request.lunar_library) {
+    return std::string(tr("--moon elp: die Mondbibliothek (lunatheo) ist in dieser Installation nicht nutzbar",
+                          "--moon elp: the lunar library (lunatheo) is not usable in this installation"));
+  }
   return {};
 }
 
 std::string bad_date(const char* flag, const std::string& text) {
   return std::string(flag) + " " + text +
-         ": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM (no zone: UT)";
+         std::string(tr(": erwartet YYYY-MM-DD oder YYYY-MM-DDTHH:MM[:SS], wahlweise mit einer Zone Z oder "
+                        "±HH:MM (ohne Zone: UT)",
+                        ": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM "
+                        "(no zone: UT)"));
 }
 
 std::string unknown_target(const std::string& name, const std::string& why) {
   return "--ephemeris " + name +
-         ": unknown body or sky object; expected Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, "
-         "Uranus, Neptune or Pluto (English or German names), a star's name in the star file "
-         "(Sirius), a zone-catalogue star (SAO 151881, HIP 32349, PPM HIP32349) or a deep-sky "
-         "object (M 42, NGC 7000, IC 434)" +
+         std::string(tr(": unbekannter Körper oder unbekanntes Himmelsobjekt; erwartet Sonne, Mond, Merkur, "
+                        "Venus, Mars, Jupiter, Saturn, Uranus, Neptun oder Pluto (deutsche oder englische "
+                        "Namen), den Namen eines Sterns der Sterndatei (Sirius), einen Stern der "
+                        "Zonenkataloge (SAO 151881, HIP 32349, PPM HIP32349) oder ein Deep-Sky-Objekt "
+                        "(M 42, NGC 7000, IC 434)",
+                        ": unknown body or sky object; expected Sun, Moon, Mercury, Venus, Mars, Jupiter, "
+                        "Saturn, Uranus, Neptune or Pluto (English or German names), a star's name in the "
+                        "star file (Sirius), a zone-catalogue star (SAO 151881, HIP 32349, PPM HIP32349) "
+                        "or a deep-sky object (M 42, NGC 7000, IC 434)")) +
          (why.empty() ? std::string() : "; " + why);
 }
 
@@ -89,29 +102,29 @@ std::string unknown_target(const std::string& name, const std::string& why) {
 /// catalogues afterwards.
 std::string read_request(const tcommand_line& cl, tephemerisrequest& r) {
   r.target = find_ephemeris_target(cl.ephemeris).value_or(tephemeristarget{});
-  if (cl.from.empty() || cl.to.empty()) return "--ephemeris needs --from DATE and --to DATE";
+  if (cl.from.empty() || cl.to.empty()) {
+    return std::string(tr("--ephemeris braucht --from DATE und --to DATE", "--ephemeris needs --from DATE and --to DATE"));
+  }
   const auto from = jd_of(cl.from);
   if (!from) return bad_date("--from", cl.from);
   const auto to = jd_of(cl.to);
   if (!to) return bad_date("--to", cl.to);
-  if (*to < *from) return "--to " + cl.to + " lies before --from " + cl.from;
+  if (*to < *from) return "--to " + cl.to + std::string(tr(" liegt vor --from ", " lies before --from ")) + cl.from;
   r.jd_from = *from;
   r.jd_to = *to;
   if (!cl.step.empty()) {
     const treal_text step = parse_real(cl.step);
     if (!step.ok || !std::isfinite(step.value) || step.value <= 0.0)
-      return "--step " + cl.step + ": expected a positive number of days";
+      return "--step " + cl.step + std::string(tr(": erwartet eine positive Zahl von Tagen", ": expected a positive number of days"));
     r.step = step.value;
   }
   if (row_count(r.jd_from, r.jd_to, r.step) > kMaxRows)
     return "--step " + (cl.step.empty() ? std::string("1") : cl.step) +
-           ": more than 1000000 rows; choose a larger step or a shorter interval";
+           std::string(tr(": mehr als 1000000 Zeilen; wählen Sie einen größeren Schritt oder einen kürzeren Zeitraum",
+                          ": more than 1000000 rows; choose a larger step or a shorter interval"));
   if (!cl.place.empty()) {
     const auto p = parse_command_place(cl.place);
-    if (!p) {
-      return "--place " + cl.place +
-             ": expected LAT,LON[,HEIGHT] with |LAT| ≤ 90, |LON| ≤ 180 (east positive) and a height in metres";
-    }
+    if (!p) return command_place_error(cl.place);
     tephemerisplace place;
     place.latitude = p->latitude;
     place.west_longitude = -p->east_longitude;  // the program counts longitudes west positive
@@ -123,7 +136,8 @@ std::string read_request(const tcommand_line& cl, tephemerisrequest& r) {
     for (double jd : {r.jd_from, r.jd_to}) {
       if (ephemeris_row(pluto, r.selection, jd, delta_t(jd), std::nullopt).status !=
           tephemerisstatus::ok)
-        return "--ephemeris Pluto: Pluto is computed only for the years 1890 to 2100";
+        return std::string(tr("--ephemeris Pluto: Pluto wird nur für die Jahre 1890 bis 2100 berechnet",
+                              "--ephemeris Pluto: Pluto is computed only for the years 1890 to 2100"));
     }
   }
   return {};
@@ -170,8 +184,8 @@ int run_ephemeris(const tcommand_line& cl, std::ostream& out, std::ostream& err)
     const auto row = catalogue->row(jd, r.place);
     if (!row) {
       out.flush();
-      err << "sdro: --ephemeris " << cl.ephemeris << ": the zone file of " << catalogue->object().name
-          << " can no longer be read\n";
+      err << "sdro: --ephemeris " << cl.ephemeris << tr(": die Zonendatei von ", ": the zone file of ")
+          << catalogue->object().name << tr(" kann nicht mehr gelesen werden\n", " can no longer be read\n");
       return 1;
     }
     out << ephemeris_csv_line(*row) << '\n';

@@ -13,6 +13,7 @@
 #include "app/engine/engine.h"
 #include "app/start_options.h"
 #include "astro/file_io.h"
+#include "astro/language.h"
 #include "chart/bodies/component/bodies_component.h"
 #include "chart/component/render_options.h"
 #include "chart/component/sky_chart_component.h"
@@ -59,25 +60,30 @@ int run_render(const tcommand_line& cl) {
   add_sky_chart_component(engine);
   add_bodies_component(engine);
   const tstart_options start = start_options(cl, false);
-  if (!engine.initialisieren(start)) return fail("the start-up failed");
+  if (!engine.initialisieren(start)) return fail(start_up_failed());
   engine.first_show();
   if (!cl.config.empty() && !engine.load_configuration(cl.config)) {
-    return fail(messages.records().empty() ? "configuration file not found: " + cl.config
-                                           : "configuration file not loaded: " + cl.config);
+    return fail(configuration_failure(messages, cl.config));
   }
   // A track file that is only shown brings its configuration: the options
   // of the command line come after it. A recording starts at --date.
   const ttrack_render_options tracks{cl.record, cl.track};
-  const auto track_failed = [&cl] { return fail("the orbit track failed: " + cl.track); };
+  const auto track_failed = [&cl] {
+    return fail(std::string(tr("die Bahnspur ist misslungen: ", "the orbit track failed: ")) + cl.track);
+  };
   if (cl.record.empty() && !apply_track_options(engine, tracks)) return track_failed();
   apply_chart_options(engine, chart_options(cl), start.screen_width);
   apply_command_values(engine, cl);
   if (!cl.record.empty() && !apply_track_options(engine, tracks)) return track_failed();
   engine.zyklus();
-  if (any_error(messages)) return fail("the chart was not drawn without errors");
+  if (any_error(messages)) {
+    return fail(std::string(tr("die Karte wurde nicht fehlerfrei gezeichnet", "the chart was not drawn without errors")));
+  }
 
   const int d = engine.konfig().kartengroesse;
-  if (!write_png(engine.bitmap().copy(0, 0, d, d), cl.render)) return fail("cannot write " + cl.render);
+  if (!write_png(engine.bitmap().copy(0, 0, d, d), cl.render)) {
+    return fail(std::string(tr("kann nicht schreiben: ", "cannot write ")) + cl.render);
+  }
   for (const std::string& text : engine.statuszeile().texts()) std::cout << text << '\n';
   std::cout << cl.render << '\n';
   return 0;

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "app/qt_messages.h"
 #include "app/single_instance.h"
 #include "app/theory_commands.h"
+#include "astro/language.h"
 #include "astro/text_format.h"
 #include "chart/bodies/component/bodies_component.h"
 #include "chart/component/sky_chart_component.h"
@@ -37,6 +39,15 @@ using namespace sdro;
 // formatter share the tokens d, dd, M, MM, yy, yyyy).
 void take_date_format() {
   set_short_date_format(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+}
+
+// The program file as the Qt application will name it (before one exists).
+std::filesystem::path program_file(const char* argv0) {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", ec);
+  if (!ec) return self;
+  const std::filesystem::path given = std::filesystem::absolute(argv0, ec);
+  return ec ? std::filesystem::path(argv0) : given;
 }
 
 int run_window(int argc, char** argv, const tcommand_line& cl) {
@@ -86,6 +97,9 @@ int run_headless(int argc, char** argv, const tcommand_line& cl) {
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
+  // Every message of the command line and the headless modes is built in
+  // the language of the settings file, decided here once.
+  set_current_language(command_line_language(args, program_file(argc > 0 ? argv[0] : "sdro")));
   const tparsed_command_line parsed = parse_command_line(args);
   if (!parsed.error.empty()) {
     std::cerr << "sdro: " << parsed.error << '\n' << usage_text();

@@ -47,17 +47,28 @@ tstart_options start_options(const tcommand_line& cl, bool interactive) {
   return o;
 }
 
+std::string start_up_failed() { return std::string(tr("der Start ist misslungen", "the start-up failed")); }
+
+std::string configuration_failure(const tscripted_messages& messages, const std::string& file) {
+  return std::string(messages.records().empty()
+                         ? tr("Konfigurationsdatei nicht gefunden: ", "configuration file not found: ")
+                         : tr("Konfigurationsdatei nicht geladen: ", "configuration file not loaded: ")) +
+         file;
+}
+
 std::string check_command_values(const tcommand_line& cl) {
   if (!cl.date.empty() && !parse_command_date(cl.date)) {
-    return "--date " + cl.date + ": expected YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM "
-           "(at most ±12:00), years −4712..9999";
+    return "--date " + cl.date +
+           std::string(tr(": erwartet YYYY-MM-DDTHH:MM[:SS], wahlweise mit einer Zone Z oder ±HH:MM "
+                          "(höchstens ±12:00), Jahre −4712..9999",
+                          ": expected YYYY-MM-DDTHH:MM[:SS] with an optional zone Z or ±HH:MM "
+                          "(at most ±12:00), years −4712..9999"));
   }
-  if (!cl.place.empty() && !parse_command_place(cl.place)) {
-    return "--place " + cl.place + ": expected LAT,LON[,HEIGHT] with |LAT| ≤ 90, |LON| ≤ 180 "
-           "(east positive) and a height in metres";
-  }
+  if (!cl.place.empty() && !parse_command_place(cl.place)) return command_place_error(cl.place);
   if (!cl.size.empty() && !parse_command_size(cl.size)) {
-    return "--size " + cl.size + ": expected a chart diameter of 100..2750 pixels";
+    return "--size " + cl.size +
+           std::string(tr(": erwartet einen Kartendurchmesser von 100..2750 Pixeln",
+                          ": expected a chart diameter of 100..2750 pixels"));
   }
   return {};
 }

@@ -7,11 +7,17 @@
 
 #include "app/command_line.h"
 #include "app/engine/engine.h"
+#include "app/state/messages.h"
 
 namespace sdro {
 
 /// The start options of this process (call with a Q(Gui)Application running).
 tstart_options start_options(const tcommand_line& cl, bool interactive);
+
+/// The messages of a headless run whose start-up failed, and whose --config
+/// file was not found (nothing was reported) or not loaded.
+std::string start_up_failed();
+std::string configuration_failure(const tscripted_messages& messages, const std::string& file);
 
 /// Checks --date, --place and --size; returns a message for the first bad one.
 std::string check_command_values(const tcommand_line& cl);

@@ -9,6 +9,7 @@
 #include "app/animation/animator.h"
 #include "app/animation/track_session.h"
 #include "app/engine/engine.h"
+#include "astro/language.h"
 #include "chart/bodies/component/bodies_component.h"
 
 namespace sdro {
@@ -42,7 +43,8 @@ struct tfixed_name : ttrack_dialogs {
 
 std::string check_track_options(const ttrack_render_options& o) {
   if (!o.record.empty() && !recording_of(o.record)) {
-    return "--record takes STEPS,DAYS: 2..30000 steps of more than 0 and at most 36525 days";
+    return std::string(tr("--record nimmt STEPS,DAYS: 2..30000 Schritte von mehr als 0 und höchstens 36525 Tagen",
+                          "--record takes STEPS,DAYS: 2..30000 steps of more than 0 and at most 36525 days"));
   }
   return {};
 }

@@ -36,10 +36,14 @@ void set_place(tzeitort& z, const theimatort& home) {
   z.temperature = home.temperature;
 }
 
+tlanguage read_language(const tinifile& ini) {
+  return ini.read_integer(S, "Language", 1) == 0 ? german : english;
+}
+
 tsettings read_settings(const tinifile& ini, const tzeitort& start) {
   tsettings s;
   s.first_run = ini.read_bool(S, "FirstRun", true);
-  s.language = ini.read_integer(S, "Language", 1) == 0 ? german : english;
+  s.language = read_language(ini);
   s.color_mode = read_int(ini, S, "ColorMode", 5, 0, 5);
   s.level = read_int(ini, S, "Level", 60, 50, 200);
   s.grafikgroesse = read_int(ini, S, "Grafikgroesse", 1200, 0, 100000);

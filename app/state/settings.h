@@ -73,6 +73,9 @@ struct tsettings {
   std::string path;                     ///< "Path": data directory ("" = not set)
 };
 
+/// The key "Language" (English when it is missing).
+tlanguage read_language(const tinifile& ini);
+
 /// Reads every key; missing or malformed keys take their default. `start`
 /// gives the defaults of the home place. Ranges are enforced here, except
 /// the screen-dependent limit of "Grafikgroesse" (see max_chart_size).

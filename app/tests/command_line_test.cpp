@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "app/state/tests/test_folder.h"
+#include "astro/file_io.h"
+#include "astro/language.h"
+
 namespace sdro {
 namespace {
 
 TEST(CommandLine, OptionsValuesAndFiles) {
+  const LanguageScope english_messages(english);
   const auto r = parse_command_line({"--render", "out.png", "--size=400", "my.kcf", "--place", "1,2"});
   ASSERT_TRUE(r.error.empty()) << r.error;
   EXPECT_EQ(r.options.render, "out.png");
@@ -19,6 +26,38 @@ TEST(CommandLine, OptionsValuesAndFiles) {
   EXPECT_NE(parse_command_line({"--bogus"}).error.find("unknown option --bogus"), std::string::npos);
   EXPECT_NE(parse_command_line({"--date"}).error.find("needs a value"), std::string::npos);
   EXPECT_NE(usage_text().find("--datadir DIR"), std::string::npos);
+}
+
+TEST(CommandLine, LanguageOfTheSettingsFileTheArgumentsName) {
+  const std::filesystem::path dir = sdro::testing::fresh_folder();
+  ASSERT_TRUE(write_file_atomically(dir / "de.ini", "[Settings]\nLanguage=0\n"));
+  ASSERT_TRUE(write_file_atomically(dir / "en.ini", "[Settings]\nLanguage=1\n"));
+  ASSERT_TRUE(write_file_atomically(dir / "sdro32.ini", "[Settings]\nLanguage=0\n"));
+  const std::string de = (dir / "de.ini").string(), en = (dir / "en.ini").string();
+  const std::string ini_de = "--ini=" + de;
+  // The settings file beside the program: German here; "elsewhere/sdro" has none.
+  const std::filesystem::path program = dir / "sdro", elsewhere = dir / "elsewhere" / "sdro";
+  std::filesystem::create_directories(elsewhere.parent_path());
+  struct tcase {
+    std::vector<std::string_view> args;
+    std::filesystem::path program;
+    tlanguage language;
+  };
+  const tcase cases[] = {
+      {{"--ini", de}, elsewhere, german},
+      {{"--ini", en}, program, english},
+      {{ini_de}, elsewhere, german},
+      {{"--frobnicate", "--ini", de}, elsewhere, german},  // after an unknown option
+      {{"--ini", en, "--ini", de}, elsewhere, german},     // the last one counts, as when parsed
+      {{"--track", "--ini", en}, program, german},         // a value, not the flag
+      {{"--ini", (dir / "missing.ini").string()}, program, english},
+      {{}, program, german},
+      {{"--render", "x.png"}, elsewhere, english},
+  };
+  for (const tcase& c : cases) {
+    EXPECT_EQ(command_line_language(c.args, c.program), c.language)
+        << (c.args.empty() ? std::string() : std::string(c.args.back())) << " " << c.program;
+  }
 }
 
 TEST(CommandLine, Dates) {

@@ -13,6 +13,7 @@
 #include "astro/bodies.h"
 #include "astro/delta_t.h"
 #include "astro/file_io.h"
+#include "astro/language.h"
 #include "ephem/ephemeris_row.h"
 #include "ephem/theory_libraries.h"
 
@@ -121,6 +122,7 @@ TEST(EphemerisMode, BadInputIsAMessageAndNoOutput) {
 std::int32_t placeholder_ping() { return 3; }
 
 TEST(EphemerisMode, AnUnusableTheoryIsRefused) {
+  const LanguageScope english_messages(english);
   ttheorylibraries placeholders;
   placeholders.ping_d = placeholders.ping_c = placeholders.ping_elp = &placeholder_ping;
   const tscopedtheorylibraries scope(placeholders);

@@ -111,5 +111,41 @@ TEST_F(RenderTest, FailuresExitNonZeroWithAMessageAndWriteNothing) {
   }
 }
 
+TEST_F(RenderTest, MessagesFollowTheLanguageOfTheSettingsFile) {
+  std::filesystem::create_directories(ini.parent_path());
+  const std::string ini_option = " --ini '" + ini.string() + "'";
+  const std::string place = " --place 51.32,9.50";
+  struct tcase {
+    std::string args;
+    const char* german;
+    const char* english;
+  };
+  const tcase cases[] = {
+      // The settings file named after the bad option still decides.
+      {"--render chart.png --frobnicate" + ini_option, "sdro: unbekannte Option --frobnicate\nAufruf: sdro",
+       "sdro: unknown option --frobnicate\nusage: sdro"},
+      {"--render chart.png --date 2024-02-30T00:00" + ini_option, "--date 2024-02-30T00:00: erwartet YYYY-MM-DDTHH:MM",
+       "--date 2024-02-30T00:00: expected YYYY-MM-DDTHH:MM"},
+      {"--ephemeris Mars --from 2024-13-01 --to 2024-12-02" + ini_option, "--from 2024-13-01: erwartet YYYY-MM-DD",
+       "--from 2024-13-01: expected YYYY-MM-DD"},
+      {"--riseset sun --from 2024-02-30 --to 2024-03-01" + place + ini_option,
+       "--from 2024-02-30: erwartet ein Datum YYYY-MM-DD, das es gibt", "--from 2024-02-30: expected a date YYYY-MM-DD that exists"},
+      {"--render chart.png --limit 12" + ini_option, "--limit 12: erwartet eine Größe", "--limit 12: expected a magnitude"},
+  };
+  for (const int language : {0, 1}) {
+    ASSERT_TRUE(write_file_atomically(ini, "[Settings]\nFirstRun=0\nLanguage=" + std::to_string(language) + "\n"));
+    for (const tcase& c : cases) {
+      const trun r = run(c.args + " --datadir '" + data.string() + "'");
+      EXPECT_EQ(r.code, 2) << c.args << "\n" << r.err;
+      EXPECT_EQ(r.out, "") << c.args;
+      const char* wanted = language == 0 ? c.german : c.english;
+      const char* other = language == 0 ? c.english : c.german;
+      EXPECT_NE(r.err.find(wanted), std::string::npos) << language << " " << c.args << "\n" << r.err;
+      EXPECT_EQ(r.err.find(other), std::string::npos) << language << " " << c.args << "\n" << r.err;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "chart.png"));
+}
+
 }  // namespace
 }  // namespace sdro

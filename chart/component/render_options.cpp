@@ -8,6 +8,7 @@
 
 #include "app/engine/engine.h"
 #include "astro/chart_kind.h"
+#include "astro/language.h"
 #include "astro/text_format.h"
 #include "chart/colour_tables.h"
 #include "chart/view_commands.h"
@@ -124,28 +125,43 @@ void take_limit(tengine& engine, double limit) {
 
 std::string check_chart_options(const tchart_render_options& o) {
   if (!o.chart.empty() && !chart_option_ok(o.chart)) {
-    return "--chart " + o.chart + ": expected 200 (horizon), 204 (zoom), 205 (overview), 206 (northern) or 207 (southern)";
+    return "--chart " + o.chart +
+           std::string(tr(": erwartet 200 (Horizont), 204 (Ausschnitt), 205 (Übersicht), 206 (Nordhimmel) oder "
+                          "207 (Südhimmel)",
+                          ": expected 200 (horizon), 204 (zoom), 205 (overview), 206 (northern) or 207 (southern)"));
   }
   if (!o.zoom.empty() && !zoom_option(o.zoom)) {
-    return "--zoom " + o.zoom + ": expected RA,DEC,RADIUS in degrees with 0 <= RA < 360, |DEC| <= 90, RADIUS 0.5..60";
+    return "--zoom " + o.zoom +
+           std::string(tr(": erwartet RA,DEC,RADIUS in Grad mit 0 <= RA < 360, |DEC| <= 90, RADIUS 0.5..60",
+                          ": expected RA,DEC,RADIUS in degrees with 0 <= RA < 360, |DEC| <= 90, RADIUS 0.5..60"));
   }
-  if (!o.view.empty() && !view_option(o.view)) return "--view " + o.view + ": expected S, E, N, W or whole degrees 0..359";
+  if (!o.view.empty() && !view_option(o.view)) {
+    return "--view " + o.view +
+           std::string(tr(": erwartet S, E, N, W oder ganze Grad 0..359", ": expected S, E, N, W or whole degrees 0..359"));
+  }
   if (!o.constellations.empty() && o.constellations != "all" && o.constellations != "zodiac" && !on_off(o.constellations)) {
-    return "--constellations " + o.constellations + ": expected on, off, all or zodiac";
+    return "--constellations " + o.constellations +
+           std::string(tr(": erwartet on, off, all oder zodiac", ": expected on, off, all or zodiac"));
   }
   for (const auto& [flag, value] : {std::pair{"--names", &o.names}, std::pair{"--boundaries", &o.boundaries},
                                     std::pair{"--outlines", &o.outlines}}) {
-    if (!value->empty() && !on_off(*value)) return std::string(flag) + " " + *value + ": expected on or off";
+    if (!value->empty() && !on_off(*value)) {
+      return std::string(flag) + " " + *value + std::string(tr(": erwartet on oder off", ": expected on or off"));
+    }
   }
   if (!o.milky_way.empty() && !(o.milky_way.size() == 1 && o.milky_way[0] >= '0' && o.milky_way[0] <= '4')) {
-    return "--milky-way " + o.milky_way + ": expected a level 0..4";
+    return "--milky-way " + o.milky_way + std::string(tr(": erwartet eine Stufe 0..4", ": expected a level 0..4"));
   }
   if (!o.grids.empty() && !grid_option(o.grids)) {
-    return "--grids " + o.grids + ": expected none or a comma list of horizon, equator, ecliptic";
+    return "--grids " + o.grids +
+           std::string(tr(": erwartet none oder eine durch Kommas getrennte Liste aus horizon, equator, ecliptic",
+                          ": expected none or a comma list of horizon, equator, ecliptic"));
   }
   if (!o.limit.empty()) {
     const auto m = number(o.limit);
-    if (!m || *m < kLowestLimit || *m > kHighestLimit) return "--limit " + o.limit + ": expected a magnitude -2..9.7";
+    if (!m || *m < kLowestLimit || *m > kHighestLimit) {
+      return "--limit " + o.limit + std::string(tr(": erwartet eine Größe -2..9.7", ": expected a magnitude -2..9.7"));
+    }
   }
   return {};
 }

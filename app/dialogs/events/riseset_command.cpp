@@ -8,6 +8,7 @@
 #include "app/engine/engine.h"
 #include "app/start_options.h"
 #include "astro/calendar.h"
+#include "astro/language.h"
 #include "astro/text_format.h"
 #include "places/date_entry.h"
 
@@ -59,12 +60,15 @@ triseset_arguments riseset_arguments(const tcommand_line& cl) {
   triseset_request q;
   const auto subject = riseset_subject(cl.riseset);
   if (!subject) {
-    a.error = "--riseset " + cl.riseset + ": expected one of " + riseset_subject_names();
+    a.error = "--riseset " + cl.riseset + std::string(tr(": erwartet eines von ", ": expected one of ")) +
+              riseset_subject_names();
     return a;
   }
   q.subject = *subject;
-  const char* date_form = ": expected a date YYYY-MM-DD that exists (Julian calendar before 1582-10-15), "
-                          "years -4712..9999";
+  const std::string date_form(tr(": erwartet ein Datum YYYY-MM-DD, das es gibt (julianischer Kalender vor "
+                                 "1582-10-15), Jahre -4712..9999",
+                                 ": expected a date YYYY-MM-DD that exists (Julian calendar before 1582-10-15), "
+                                 "years -4712..9999"));
   const auto from = iso_date(cl.from);
   if (!from) {
     a.error = "--from " + cl.from + date_form;
@@ -77,14 +81,15 @@ triseset_arguments riseset_arguments(const tcommand_line& cl) {
   }
   const auto place = parse_command_place(cl.place);
   if (!place) {
-    a.error = "--place " + cl.place + ": expected LAT,LON[,HEIGHT] with |LAT| <= 90, |LON| <= 180 "
-              "(degrees north and east) and a height in metres";
+    a.error = command_place_error(cl.place);
     return a;
   }
   if (!cl.zone.empty()) {
     const treal_text z = parse_real(cl.zone);
     if (!z.ok || z.value < kMinZone || z.value > kMaxZone) {
-      a.error = "--zone " + cl.zone + ": expected the hours east of Greenwich, -12..14 (5.5 for +05:30)";
+      a.error = "--zone " + cl.zone +
+                std::string(tr(": erwartet die Stunden östlich von Greenwich, -12..14 (5.5 für +05:30)",
+                               ": expected the hours east of Greenwich, -12..14 (5.5 for +05:30)"));
       return a;
     }
     q.zone = z.value;
@@ -92,8 +97,11 @@ triseset_arguments riseset_arguments(const tcommand_line& cl) {
   const long days = std::lround(calendar_to_jd(to->day, to->month, to->year, 0) -
                                 calendar_to_jd(from->day, from->month, from->year, 0));
   if (days < 0 || days >= kMaxDays) {
-    a.error = "--from " + cl.from + " --to " + cl.to + ": the last day must not come before the first, "
-              "and the table holds at most 100000 days";
+    a.error = "--from " + cl.from + " --to " + cl.to +
+              std::string(tr(": der letzte Tag darf nicht vor dem ersten liegen, und die Tabelle fasst "
+                             "höchstens 100000 Tage",
+                             ": the last day must not come before the first, and the table holds at most "
+                             "100000 days"));
     return a;
   }
   q.from_year = from->year;
@@ -117,11 +125,11 @@ int run_riseset(const tcommand_line& cl, std::ostream& out) {
   tscripted_messages messages(&std::cerr);
   tengine engine(messages);
   if (!engine.initialisieren(start_options(cl, false))) {
-    std::cerr << "sdro: the start-up failed\n";
+    std::cerr << "sdro: " << start_up_failed() << '\n';
     return 1;
   }
   if (!cl.config.empty() && !engine.load_configuration(cl.config)) {
-    std::cerr << "sdro: configuration file not loaded: " << cl.config << '\n';
+    std::cerr << "sdro: " << configuration_failure(messages, cl.config) << '\n';
     return 1;
   }
   const tkonfiguration& k = engine.konfig();
