@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "astro/angles.h"
 #include "astro/chart_kind.h"
@@ -32,6 +34,38 @@ int away(int at, double direction, int w) {
   if (direction < -kAxisTolerance) return at - w;
   return at - w / 2;
 }
+
+/// The chart's texts keep this distance from its left and right edges.
+constexpr int kTextMargin = 4;
+
+/// The width of the widest text in the selected font.
+int widest(const Zeichenflaeche& surface, std::initializer_list<std::string_view> texts) {
+  int w = 0;
+  for (const std::string_view t : texts) w = std::max(w, surface.text_extent(t).cx);
+  return w;
+}
+
+/// Selects the labelling font; when one of the texts would be wider than
+/// `room`, the same face with a smaller cell height so that all of them fit
+/// (the texts themselves stay as they are).
+void select_fitting_font(Zeichenflaeche& surface, FontSpec font, std::initializer_list<std::string_view> texts,
+                         int room) {
+  surface.set_font(font);
+  const int w = widest(surface, texts);
+  if (w <= room) return;
+  // A smaller font is about proportionally narrower; a step further when
+  // the glyphs do not scale exactly.
+  const int cell = std::max(1, surface.font_metrics().height());
+  for (font.height = std::max(1, cell * room / w);; --font.height) {
+    surface.set_font(font);
+    if (font.height <= 1 || widest(surface, texts) <= room) return;
+  }
+}
+
+/// The left end of a text of width w that starts at `x` by the labelling
+/// rule: moved left, right-aligned against the chart's right edge, when it
+/// would reach beyond it.
+int fitted_left(int x, int w, int d) { return std::max(kTextMargin, std::min(x, d - kTextMargin - w)); }
 
 /// The horizontal offset b of the date and place texts by the chart size.
 int labelling_offset(int d) {
@@ -92,19 +126,25 @@ void draw_chart_labelling(Zeichenflaeche& surface, const tsky_scene& scene) {
   const tkonfiguration& k = scene.k();
   if (!k.beschriftungkarten || !scene.projection.circular()) return;
   StateGuard guard(surface);
-  surface.set_font(chart_font(k, schrift_karten));
+  const int d = scene.viewport().d;
+  const std::string title = chart_kind_caption(k.kartenunterart == 1, k.ansichtvon, k.kartenart);
+  const std::string date = format_instant(k.zeitort, instant_hh_mm);
+  const std::string& place = k.zeitort.place_name;
+  select_fitting_font(surface, chart_font(k, schrift_karten), {title, date, place}, d - 2 * kTextMargin);
   surface.set_text_colour(chart_font_colour(k, schrift_karten));
   surface.set_background_mode(BackgroundMode::transparent);
   surface.set_text_align(HAlign::left, VAlign::top);
-  const int d = scene.viewport().d;
-  const std::string title = chart_kind_caption(k.kartenunterart == 1, k.ansichtvon, k.kartenart);
   if (!title.empty()) {  // bottom left, clear of the scale bar and the date
-    surface.text_out(4, d - surface.text_extent(title).cy - 2, title);
+    surface.text_out(kTextMargin, d - surface.text_extent(title).cy - 2, title);
   }
+  // Date and place at the top right, both inside the chart.
   const int b = labelling_offset(d);
-  surface.text_out(rnd(b / 1.8) + rnd(d / 2.0 + d / 6.4), 0, format_instant(k.zeitort, instant_hh_mm));
-  surface.text_out(rnd(d / 2.0 + d / 4.9 + b), 16, k.zeitort.place_name);
-  if (scene.chart() == tsky_chart::horizon) draw_cardinal_points(surface, scene);
+  surface.text_out(fitted_left(rnd(b / 1.8) + rnd(d / 2.0 + d / 6.4), surface.text_extent(date).cx, d), 0, date);
+  surface.text_out(fitted_left(rnd(d / 2.0 + d / 4.9 + b), surface.text_extent(place).cx, d), 16, place);
+  if (scene.chart() == tsky_chart::horizon) {
+    surface.set_font(chart_font(k, schrift_karten));
+    draw_cardinal_points(surface, scene);
+  }
 }
 
 tscale_bar scale_bar(const tsky_scene& scene) {

@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "astro/chart_kind.h"
+#include "astro/instant_text.h"
+#include "astro/language.h"
 #include "catalog/stars.h"
 #include "chart/chart_frame.h"
 #include "chart/deep_sky_layer.h"
@@ -407,6 +411,70 @@ TEST_F(SkyDrawing, TelradCirclesAroundTheMarker) {
   ASSERT_EQ(radii.size(), 2u);
   EXPECT_EQ(radii[0], rnd(k.telrad[0] * ppd / 2));
   EXPECT_EQ(radii[1], rnd(k.telrad[2] * ppd / 2));
+}
+
+TEST_F(SkyDrawing, DateAndPlaceStayInsideTheChartAtTheRuleOrRightAligned) {
+  tkonfiguration& k = sky_->k();
+  k.beschriftungkarten = true;
+  const std::string saved_place = k.zeitort.place_name;
+  k.zeitort.place_name = "51.320° N, 9.500° O";
+  struct tkind {
+    int kind;
+    std::array<double, 3> zoom;
+  };
+  const tkind kinds[] = {{200, {}}, {204, {83.8, -5.4, 1.0}}, {206, {}}, {207, {}}};
+  int moved = 0, kept = 0, shrunk = 0;
+  for (const tlanguage language : {german, english}) {
+    const LanguageScope scope(language);
+    for (const tkind& c : kinds) {
+      for (const int d : {100, 160, 300, 420, 421, 600, 601, 900, 901, 1170}) {
+        k.kartenart = c.kind;
+        if (c.kind == 204) k.zoomkarte = c.zoom;
+        k.kartengroesse = d;
+        sky_->draw();
+        const tsky_scene scene = sky_->chart().scene(sky_->engine());
+        ASSERT_EQ(scene.viewport().d, d);
+        RecordingSurface s(Extent{d, d});
+        draw_sky(s, scene, {});
+        const std::string date = format_instant(k.zeitort, instant_hh_mm);
+        const int b = d > 900 ? -30 : d > 600 ? 5 : d > 420 ? 18 : 30;
+        const struct {
+          std::string text;
+          int rule_x, y;
+        } header[] = {{date, rnd(b / 1.8) + rnd(d / 2.0 + d / 6.4), 0},
+                      {k.zeitort.place_name, rnd(d / 2.0 + d / 4.9 + b), 16}};
+        for (const auto& h : header) {
+          const auto texts = s.calls_of(DrawOp::text);
+          const auto call = std::find_if(texts.begin(), texts.end(), [&](const DrawCall* t) { return t->text == h.text; });
+          ASSERT_NE(call, texts.end()) << h.text << " " << c.kind << " " << d;
+          const PixelRect& cell = (*call)->text_cell;
+          EXPECT_GE(cell.left, 0) << h.text << " " << c.kind << " " << d;
+          EXPECT_LE(cell.right, d) << h.text << " " << c.kind << " " << d;
+          EXPECT_EQ(cell.top, h.y) << h.text << " " << c.kind << " " << d;
+          const int width = cell.right - cell.left;
+          const bool fits_at_rule = h.rule_x + width <= d - 4;
+          if (fits_at_rule) {
+            EXPECT_EQ(cell.left, h.rule_x) << h.text << " " << c.kind << " " << d;
+            ++kept;
+          } else {
+            EXPECT_EQ(cell.right, d - 4) << h.text << " " << c.kind << " " << d;  // against the right edge
+            ++moved;
+          }
+          if ((*call)->state.font != chart_font(k, schrift_karten)) ++shrunk;
+        }
+        const std::string title = chart_kind_caption(false, k.ansichtvon, k.kartenart);
+        for (const DrawCall* t : s.calls_of(DrawOp::text)) {  // the title at the bottom left too
+          if (t->text != title) continue;
+          EXPECT_GE(t->text_cell.left, 0) << t->text << " " << c.kind << " " << d;
+          EXPECT_LE(t->text_cell.right, d) << t->text << " " << c.kind << " " << d;
+        }
+      }
+    }
+  }
+  EXPECT_GT(kept, 0);
+  EXPECT_GT(moved, 0);
+  EXPECT_GT(shrunk, 0);  // the smallest charts need a smaller font
+  k.zeitort.place_name = saved_place;
 }
 
 TEST_F(SkyDrawing, SizesFromADamagedSourceNeitherDivideByZeroNorVanish) {
