@@ -113,6 +113,10 @@ void draw_deep_sky(Zeichenflaeche& surface, const tsky_scene& scene) {
   const tkonfiguration& k = scene.k();
   StateGuard guard(surface);
   select_object_label_font(surface, k);
+  // A label hangs from the symbol's lower right corner: the top left of its
+  // cell is that corner, so no letter stands beside the symbol (or beside
+  // the stars and lines around it).
+  surface.set_text_align(HAlign::left, VAlign::top);
   const bool zoom = scene.chart() == tsky_chart::zoom;
   for (tnebelrecord& o : scene.stars->nebulae()) {
     o.x = o.y = -10;

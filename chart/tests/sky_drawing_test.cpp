@@ -15,6 +15,7 @@
 #include "astro/chart_kind.h"
 #include "astro/instant_text.h"
 #include "astro/language.h"
+#include "catalog/designations.h"
 #include "catalog/stars.h"
 #include "chart/chart_frame.h"
 #include "chart/deep_sky_layer.h"
@@ -149,6 +150,39 @@ TEST_F(SkyDrawing, DeepSkyObjectsKeepTheCornerOfTheirSymbolAndHiddenGroupsNothin
   sky_->k().gruppehaufen = sky_->k().gruppenebel = sky_->k().gruppegalaxien = sky_->k().gruppeunsicher = false;
   record();
   for (const tnebelrecord& o : sky_->catalogue()->nebulae()) EXPECT_EQ(o.x, -10) << o.designation;
+}
+
+TEST_F(SkyDrawing, DeepSkyLabelsHangFromTheSymbolsLowerRightCorner) {
+  tkonfiguration& k = sky_->k();
+  k.beschriftungobjekte = true;
+  k.beschriftungnebel = 1000;
+  k.saobeschriftungsart = 0;
+  int checked = 0;
+  for (const int kind : {200, 204}) {
+    for (const int size_setting : {kSizeLarge, kSizeMedium, kSizeSmall, kSizeVerySmall}) {
+      k.kartenart = kind;
+      k.zoomkarte = {270.0, 0.0, 30.0};  // Ophiuchus and Aquila: IC 4665, IC 4756
+      k.nebelgroessevariation = size_setting;
+      sky_->draw();
+      const RecordingSurface& s = record();
+      const auto texts = s.calls_of(DrawOp::text);
+      for (const tnebelrecord& o : sky_->catalogue()->nebulae()) {
+        if (o.x == -10) continue;
+        const int d = deep_sky_diameter(o.magnitude, size_setting);
+        const std::string name = deep_sky_display_name(o.designation);
+        const auto label = std::find_if(texts.begin(), texts.end(), [&](const DrawCall* t) { return t->text == name; });
+        ASSERT_NE(label, texts.end()) << name;
+        const PixelRect& cell = (*label)->text_cell;
+        // The top left of the label's cell is the symbol's lower right
+        // corner (the box is exclusive): no letter beside or over the
+        // symbol, whatever its size.
+        EXPECT_EQ(cell.left, o.x + d) << name << " " << kind << " " << size_setting;
+        EXPECT_EQ(cell.top, o.y + d) << name << " " << kind << " " << size_setting;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 40);
 }
 
 TEST_F(SkyDrawing, ConstellationNamesAreWrittenAtTheirKeptPixel) {
