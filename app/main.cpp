@@ -37,8 +37,13 @@ using namespace sdro;
 
 // The user's short date format, from the system locale (Qt and our
 // formatter share the tokens d, dd, M, MM, yy, yyyy).
+// Textual months or weekdays (MMM, ddd) and the C locale, which has no date
+// form of its own, keep the formatter's default day.month.year.
 void take_date_format() {
-  set_short_date_format(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+  const QLocale locale = QLocale::system();
+  const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+  const bool numeric = !pattern.contains(QStringLiteral("MMM")) && !pattern.contains(QStringLiteral("ddd"));
+  if (locale.language() != QLocale::C && numeric) set_short_date_format(pattern.toStdString());
 }
 
 // The program file as the Qt application will name it (before one exists).

@@ -163,6 +163,13 @@ void TKyr5Main::place_window() {
     setGeometry(s.x, s.y, s.w, s.h);
   }
   if (s.maximized) {
+    // Without a window manager a maximize request does nothing; a saved
+    // place smaller than half the screen (the first start's) then gives way
+    // to most of the screen, so the chart is never a stamp.
+    if (s.w < screen.width() / 2 || s.h < screen.height() / 2) {
+      setGeometry(screen.adjusted(screen.width() / 10, screen.height() / 10, -screen.width() / 10,
+                                  -screen.height() / 10));
+    }
     showMaximized();
   } else {
     show();
