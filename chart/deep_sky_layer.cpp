@@ -113,10 +113,6 @@ void draw_deep_sky(Zeichenflaeche& surface, const tsky_scene& scene) {
   const tkonfiguration& k = scene.k();
   StateGuard guard(surface);
   select_object_label_font(surface, k);
-  // A label hangs from the symbol's lower right corner: the top left of its
-  // cell is that corner, so no letter stands beside the symbol (or beside
-  // the stars and lines around it).
-  surface.set_text_align(HAlign::left, VAlign::top);
   const bool zoom = scene.chart() == tsky_chart::zoom;
   for (tnebelrecord& o : scene.stars->nebulae()) {
     o.x = o.y = -10;
@@ -135,7 +131,10 @@ void draw_deep_sky(Zeichenflaeche& surface, const tsky_scene& scene) {
     if (k.beschriftungobjekte && o.magnitude <= k.beschriftungnebel) {
       const std::string text =
           object_label(deep_sky_display_name(o.designation), o.magnitude / 100.0, k.saobeschriftungsart);
-      if (!text.empty()) surface.text_out(left + size, top + size, text);
+      // At the lower right corner of the symbol's box and, as for stars,
+      // kLabelGap pixels right of it: the first letter never touches the
+      // symbol, nor is it lost in what is drawn around it.
+      write_object_label(surface, {left + size, top + size}, text);
     }
   }
 }

@@ -28,4 +28,8 @@ void select_object_label_font(Zeichenflaeche& surface, const tkonfiguration& k) 
   surface.set_background_mode(BackgroundMode::transparent);
 }
 
+void write_object_label(Zeichenflaeche& surface, PixelPoint corner, const std::string& text) {
+  if (!text.empty()) surface.text_out(corner.x + kLabelGap, corner.y, text);
+}
+
 }  // namespace sdro

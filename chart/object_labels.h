@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/surface/geometry.h"
+
 namespace sdro {
 
 class Zeichenflaeche;
@@ -20,5 +22,13 @@ std::string object_label(std::string_view name, double magnitude, int saobeschri
 /// Selects the text settings of object labels: the "Objekte" font and its
 /// colour, baseline alignment, transparent background.
 void select_object_label_font(Zeichenflaeche& surface, const tkonfiguration& k);
+
+/// Labels begin this many pixels right of their symbol's lower right corner.
+inline constexpr int kLabelGap = 3;
+/// Writes a label (nothing when empty) at its symbol's lower right corner:
+/// the baseline through the corner, the text kLabelGap pixels right of it
+/// (label font selected). Stars: (x + half, y + half); deep-sky objects the
+/// corner of the symbol's box (left + D, top + D).
+void write_object_label(Zeichenflaeche& surface, PixelPoint corner, const std::string& text);
 
 }  // namespace sdro

@@ -13,7 +13,7 @@ namespace sdro {
 namespace {
 
 void label_at(Zeichenflaeche& surface, PixelPoint at, int half, const std::string& text) {
-  if (!text.empty()) surface.text_out(at.x + half + 3, at.y + half, text);
+  write_object_label(surface, {at.x + half, at.y + half}, text);
 }
 
 /// The size class of a catalogue star: its magnitude class, with extinction

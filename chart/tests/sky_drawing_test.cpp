@@ -152,10 +152,11 @@ TEST_F(SkyDrawing, DeepSkyObjectsKeepTheCornerOfTheirSymbolAndHiddenGroupsNothin
   for (const tnebelrecord& o : sky_->catalogue()->nebulae()) EXPECT_EQ(o.x, -10) << o.designation;
 }
 
-TEST_F(SkyDrawing, DeepSkyLabelsHangFromTheSymbolsLowerRightCorner) {
+TEST_F(SkyDrawing, DeepSkyLabelsKeepClearOfTheirSymbolAsStarLabelsDo) {
   tkonfiguration& k = sky_->k();
   k.beschriftungobjekte = true;
   k.beschriftungnebel = 1000;
+  k.beschriftungsterne = 1000;
   k.saobeschriftungsart = 0;
   int checked = 0;
   for (const int kind : {200, 204}) {
@@ -166,19 +167,32 @@ TEST_F(SkyDrawing, DeepSkyLabelsHangFromTheSymbolsLowerRightCorner) {
       sky_->draw();
       const RecordingSurface& s = record();
       const auto texts = s.calls_of(DrawOp::text);
+      const auto label_of = [&](const std::string& name) {
+        const auto t = std::find_if(texts.begin(), texts.end(), [&](const DrawCall* c) { return c->text == name; });
+        return t == texts.end() ? nullptr : *t;
+      };
       for (const tnebelrecord& o : sky_->catalogue()->nebulae()) {
         if (o.x == -10) continue;
         const int d = deep_sky_diameter(o.magnitude, size_setting);
         const std::string name = deep_sky_display_name(o.designation);
-        const auto label = std::find_if(texts.begin(), texts.end(), [&](const DrawCall* t) { return t->text == name; });
-        ASSERT_NE(label, texts.end()) << name;
-        const PixelRect& cell = (*label)->text_cell;
-        // The top left of the label's cell is the symbol's lower right
-        // corner (the box is exclusive): no letter beside or over the
-        // symbol, whatever its size.
-        EXPECT_EQ(cell.left, o.x + d) << name << " " << kind << " " << size_setting;
-        EXPECT_EQ(cell.top, o.y + d) << name << " " << kind << " " << size_setting;
+        const DrawCall* label = label_of(name);
+        ASSERT_NE(label, nullptr) << name;
+        // The symbol's box is (o.x, o.y) – (o.x + d, o.y + d); the label's
+        // baseline runs through its lower right corner and the text begins
+        // three pixels right of it, whatever the symbol's size.
+        EXPECT_EQ(label->points[0], (PixelPoint{o.x + d + 3, o.y + d})) << name << " " << size_setting;
+        EXPECT_EQ(label->state.text_align.v, VAlign::baseline) << name;
+        EXPECT_EQ(label->text_cell.left, o.x + d + 3) << name << " " << kind << " " << size_setting;
         ++checked;
+      }
+      // The same gap as a star's label beside its symbol.
+      const tsternrecord& sirius = star("Sirius");
+      if (kind == 200 && sirius.x != -10) {
+        const DrawCall* label = label_of(sirius.designation);
+        ASSERT_NE(label, nullptr);
+        const int half = symbol_half_size(star_bitmap(magnitude_class(sirius.magnitude),
+                                                      sky_->chart().scene(sky_->engine()).star_size));
+        EXPECT_EQ(label->points[0], (PixelPoint{sirius.x + half + 3, sirius.y + half}));
       }
     }
   }
