@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/stars.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <system_error>
@@ -111,6 +112,7 @@ void tstars::start(const tstars_setup& setup, const tzeitort& z) {
   refresh_notice_given_ = false;
   tsterne_list().swap(stars_);
   std::vector<tlinienpunkt>().swap(lines_);
+  std::vector<std::uint32_t>().swap(line_frames_);
   tnebel_list().swap(nebulae_);
   labels_ = {};
   bodies_ = {};
@@ -157,9 +159,11 @@ bool tstars::load_lines() {
   if (!image || image->size() < kLineRecordSize) return false;
   const std::size_t n = std::min(image->size() / kLineRecordSize, kLineCapacity);
   lines_.assign(n, tlinienpunkt{});
+  line_frames_.assign(n, 0);
   for (std::size_t i = 0; i < n; ++i) {
     if (!decode_line_record(std::string_view(*image).substr(i * kLineRecordSize, kLineRecordSize), lines_[i])) {
       lines_.clear();
+      line_frames_.clear();
       return false;
     }
   }
@@ -198,12 +202,14 @@ void tstars::SetDateAndPlace(const tzeitort& z, bool useaberrat, bool changed) {
   z_ = z;
   useaberrat_ = useaberrat;
   frame_ = observer_frame(z_, azimuth_offset_);
+  lines_out_of_date();
   positions_changed_ = changed;
 }
 
 void tstars::set_azimuth_origin(tazimutzaehlung origin) {
   azimuth_offset_ = azimuth_offset(origin);
   frame_ = observer_frame(z_, azimuth_offset_);
+  lines_out_of_date();
 }
 
 void tstars::RecomputePositions(const trecompute_request& request) {
@@ -272,17 +278,33 @@ void tstars::precess_lines() {
     p.ra_date = float_ra(date.ra);
     p.dec_date = static_cast<float>(date.dec);
   }
+  lines_out_of_date();
+}
+
+void tstars::lines_out_of_date() {
+  if (++line_frame_ == 0) {  // after 2^32 changes: no point may look current by chance
+    std::fill(line_frames_.begin(), line_frames_.end(), 0);
+    line_frame_ = 1;
+  }
+}
+
+void tstars::position_line_point(std::size_t index) {
+  tlinienpunkt& p = lines_[index];
+  const thorizontal_place h = horizontal_place(tequatorial{p.ra_date, p.dec_date}, frame_);
+  p.altitude = h.altitude;
+  p.sin_azimuth = h.sin_azimuth;
+  p.cos_azimuth = h.cos_azimuth;
+  line_frames_[index] = line_frame_;
 }
 
 void tstars::ComputeLineHorizon(bool /*animation_running*/, bool figures, bool boundaries) {
   const tline_range range = line_horizon_range(figures, boundaries, milky_way_, outlines_, lines_.size());
-  for (std::size_t number = range.first; number <= range.last; ++number) {
-    tlinienpunkt& p = lines_[number - 1];
-    const thorizontal_place h = horizontal_place(tequatorial{p.ra_date, p.dec_date}, frame_);
-    p.altitude = h.altitude;
-    p.sin_azimuth = h.sin_azimuth;
-    p.cos_azimuth = h.cos_azimuth;
-  }
+  for (std::size_t number = range.first; number <= range.last; ++number) position_line_point(number - 1);
+}
+
+const tlinienpunkt& tstars::line_point_horizontal(std::size_t number) {
+  if (line_frames_[number - 1] != line_frame_) position_line_point(number - 1);
+  return lines_[number - 1];
 }
 
 void tstars::precess_nebulae() {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -138,8 +139,18 @@ class tstars {
   const tnebel_list& nebulae() const { return nebulae_; }
   /// Line points 1..line_count().
   std::size_t line_count() const { return lines_.size(); }
-  tlinienpunkt& line_point(std::size_t number) { return lines_[number - 1]; }
+  /// A point handed out for change gets its horizontal fields anew when
+  /// line_point_horizontal next asks for it.
+  tlinienpunkt& line_point(std::size_t number) {
+    line_frames_[number - 1] = 0;
+    return lines_[number - 1];
+  }
   const tlinienpunkt& line_point(std::size_t number) const { return lines_[number - 1]; }
+  /// Line point `number` with its horizontal fields for the current instant,
+  /// place and azimuth origin: those of the recompute pass (ComputeLineHorizon),
+  /// or computed now for a point it left out (a layer switched on after it,
+  /// or a new instant before the next pass). The horizon chart draws with it.
+  const tlinienpunkt& line_point_horizontal(std::size_t number);
   /// The points of a block, limited to the points present.
   tline_range line_block(tline_block block) const { return line_block_range(block, lines_.size()); }
   tsternbildtabelle& constellations() { return labels_; }
@@ -182,6 +193,10 @@ class tstars {
   void precess_nebulae();
   void precess_labels();
   void position_nebulae(const trecompute_request& request);
+  void position_line_point(std::size_t index);
+  /// The horizontal frame or the places of date changed: every line point's
+  /// horizontal fields are out of date.
+  void lines_out_of_date();
   void position_labels();
 
   bool loaded_ = false;
@@ -206,6 +221,10 @@ class tstars {
 
   tsterne_list stars_;
   std::vector<tlinienpunkt> lines_;
+  /// Per line point: the frame number its horizontal fields were computed
+  /// for; they hold while it equals line_frame_.
+  std::vector<std::uint32_t> line_frames_;
+  std::uint32_t line_frame_ = 1;
   tnebel_list nebulae_;
   tsternbildtabelle labels_{};
   // ComputeLineHorizon also needs these chart flags of the last request.

@@ -40,8 +40,7 @@ bool line_vertex_shown(const tprojektion& p, const tchart_place& place) {
 void trace_circular(tpolyline_runs& runs, const tsky_scene& scene, tline_range range) {
   const tprojektion& p = scene.projection;
   for (std::size_t n = range.first; n <= range.last; ++n) {
-    const tlinienpunkt& v = scene.stars->line_point(n);
-    const tchart_place place = scene.place_of(v);
+    const tchart_place place = scene.line_place(n);
     if (!line_vertex_shown(p, place)) {
       runs.end_run();
       continue;
@@ -59,10 +58,11 @@ void trace_circular(tpolyline_runs& runs, const tsky_scene& scene, tline_range r
 
 void trace_overview(tpolyline_runs& runs, const tsky_scene& scene, tline_range range) {
   const tprojektion& p = scene.projection;
+  const tstars& stars = *scene.stars;
   bool previous_drawn = false;
   double previous_u = 0.0;
   for (std::size_t n = range.first; n <= range.last; ++n) {
-    const tlinienpunkt& v = scene.stars->line_point(n);
+    const tlinienpunkt& v = stars.line_point(n);
     const auto px = p.overview_object_pixel(v.ra_date, v.dec_date);
     if (!px || !within_pixel_range(*px)) {
       runs.end_run();
@@ -70,7 +70,7 @@ void trace_overview(tpolyline_runs& runs, const tsky_scene& scene, tline_range r
       continue;
     }
     const double u = p.overview_u(v.ra_date);
-    const bool continues = joins_previous(*scene.stars, n, range.first) && previous_drawn &&
+    const bool continues = joins_previous(stars, n, range.first) && previous_drawn &&
                            std::fabs(u - previous_u) < 180.0 &&
                            std::fabs(v.dec_date) < kOverviewPolarBreak;
     if (continues) {

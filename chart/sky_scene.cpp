@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/sky_scene.h"
 
+#include <utility>
+
 #include "catalog/constellations.h"
 #include "catalog/deep_sky.h"
 #include "catalog/line_file.h"
 #include "catalog/star_record.h"
+#include "catalog/stars.h"
 
 namespace sdro {
 namespace {
@@ -40,7 +43,14 @@ tchart_place tsky_scene::place_of(const tnebelrecord& o) const {
   return stored_or_projected(projection, o, o.ra_date, o.dec_date);
 }
 
-tchart_place tsky_scene::place_of(const tlinienpunkt& p) const { return projection.place(p.ra_date, p.dec_date); }
+tchart_place tsky_scene::line_place(std::size_t number) const {
+  if (projection.kind() == tsky_chart::horizon) {
+    const tlinienpunkt& p = stars->line_point_horizontal(number);
+    return projection.place_from_horizontal(p.altitude, p.sin_azimuth, p.cos_azimuth);
+  }
+  const tlinienpunkt& p = std::as_const(*stars).line_point(number);
+  return projection.place(p.ra_date, p.dec_date);
+}
 
 tchart_place tsky_scene::place_of(const tsternbildlabel& l) const { return projection.place(l.ra_date, l.dec_date); }
 

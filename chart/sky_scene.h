@@ -94,13 +94,15 @@ struct tsky_scene {
   bool star_bright_enough(int magnitude) const;
   bool nebula_bright_enough(int magnitude) const;
 
-  // Places of catalogue objects. Stars and deep-sky objects on the horizon
-  // chart: the horizontal place the catalogue's recompute stored; everything
-  // else: the chart's projection of the place of date (line points and labels
-  // always, so that switching a layer on never meets stale places).
+  // Places of catalogue objects. Stars, deep-sky objects and line points on
+  // the horizon chart: the horizontal place the catalogue stored (for line
+  // points computed on demand where its recompute left them out, so a layer
+  // switched on later never meets stale places); everything else: the
+  // chart's projection of the place of date.
   tchart_place place_of(const tsternrecord& s) const;
   tchart_place place_of(const tnebelrecord& o) const;
-  tchart_place place_of(const tlinienpunkt& p) const;
+  /// Line point `number` (1-based) of the catalogue.
+  tchart_place line_place(std::size_t number) const;
   tchart_place place_of(const tsternbildlabel& l) const;
   /// The pixel of an object at a place of date with its stored horizontal
   /// place, or nothing when the chart does not draw it.

@@ -365,6 +365,34 @@ TEST(Stars, LineHorizonCoversTheRangesTheChartDrawsAndNoMore) {
   }
 }
 
+TEST(Stars, LinePointsGetTheirHorizontalPlaceForTheCurrentFrameOnDemand) {
+  tdata_folder dir("lines_on_demand");
+  write_catalogue(dir, 2000, 9000);
+  auto s = open(dir, instant(2000, 6, 1));
+  trecompute_request r = request(-400, 500);
+  r.figures = true;  // the pass positions 1..577 only
+  s->RecomputePositions(r);
+  const auto expect_current = [&s](const char* when) {
+    for (const std::size_t n : {1u, 300u, 577u, 578u, 6000u, 9000u}) {
+      const tlinienpunkt& p = s->line_point_horizontal(n);
+      const thorizontal_place h = horizontal_place(tequatorial{p.ra_date, p.dec_date}, s->horizon());
+      EXPECT_FLOAT_EQ(p.altitude, static_cast<float>(h.altitude)) << when << " " << n;
+      EXPECT_FLOAT_EQ(p.sin_azimuth, static_cast<float>(h.sin_azimuth)) << when << " " << n;
+      EXPECT_FLOAT_EQ(p.cos_azimuth, static_cast<float>(h.cos_azimuth)) << when << " " << n;
+    }
+  };
+  expect_current("after the pass");  // 578.. as a layer switched on after it
+  const float before = s->line_point_horizontal(300).altitude;
+  s->SetDateAndPlace(instant(2000, 6, 1, 6.0), false, true);  // no pass yet
+  expect_current("new instant");
+  EXPECT_NE(s->line_point_horizontal(300).altitude, before);
+  s->set_azimuth_origin(azimutNord);
+  expect_current("azimuth from north");
+  // A point changed through the container is placed anew.
+  s->line_point(6000).dec_date = 89.0f;
+  expect_current("changed point");
+}
+
 TEST(Stars, ConstellationLabelsOfDateAreTruncatedTowardZero) {
   tdata_folder dir("labels");
   write_catalogue(dir, 2000);

@@ -268,6 +268,36 @@ TEST_F(SkyDrawing, ZoomChartLinesStayOnTheNearHemisphere) {
   EXPECT_GT(segments, 100);
 }
 
+TEST_F(SkyDrawing, ALineLayerSwitchedOnWithoutARecomputeIsDrawnWhereARecomputeDrawsIt) {
+  tkonfiguration& k = sky_->k();
+  const auto polylines = [](const RecordingSurface& s) {
+    std::vector<std::vector<PixelPoint>> out;
+    for (const DrawCall* c : s.calls_of(DrawOp::polyline)) out.push_back(c->points);
+    return out;
+  };
+  const auto layers = [&k](bool on) {
+    k.sternbilder = true;
+    k.sternbildgrenzen = on;
+    k.milchstrasse = on ? 4 : 0;
+    k.nebelumrisse = on;
+  };
+  for (const int kind : {200, 206}) {
+    k.kartenart = kind;
+    layers(true);
+    sky_->set(kKassel, 2024, 1, 15, 22.0);
+    sky_->draw();  // every point placed for 22h
+    layers(false);
+    sky_->set(kKassel, 2024, 1, 16, 3.0);
+    sky_->draw();  // the figures placed anew for 3h, the rest left as it was
+    layers(true);
+    const auto switched_on = polylines(record());
+    sky_->draw();
+    const auto recomputed = polylines(record());
+    EXPECT_GT(recomputed.size(), 100u) << kind;
+    EXPECT_EQ(switched_on, recomputed) << kind;
+  }
+}
+
 TEST_F(SkyDrawing, PointsFarApartAreNeverJoined) {
   // Two consecutive figure points 72° apart, both above the horizon.
   tstars& cat = *sky_->catalogue();
