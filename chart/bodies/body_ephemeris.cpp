@@ -3,6 +3,7 @@
 
 #include "astro/topocentric.h"
 #include "ephem/body_positions.h"
+#include "ephem/physical_inputs.h"
 #include "ephem/planet_theory.h"
 #include "ephem/sun_moon.h"
 
@@ -19,63 +20,36 @@ void set_topocentric(const tzeitort& z, double earth_radius, tkoerperdaten& d) {
   d.dec = top.dec;
 }
 
-/// The Sun's apparent place and its physical ephemeris.
-tkoerperdaten sun_record(const tzeitort& z, const tbodyposition& geometry, const tapparentplace& place,
-                         const tplanetposition& sun) {
-  tkoerperdaten d;
-  d.valid = true;
-  d.geo_ra = place.ra;
-  d.geo_dec = place.dec;
-  d.distance = place.distance;
-  set_topocentric(z, kEarthRadiusAu, d);
-  tbodyplace b;
-  b.body = sonne;
-  b.t = z.t;
-  b.lambda = sun.l;
-  b.beta = sun.b;
-  b.ra = place.ra;
-  b.dec = place.dec;
-  b.distance = place.distance;
-  b.geocentric_equatorial = geometry.geocentric_equatorial;
-  b.sun_lambda = sun.l;
-  b.sun_ra = place.ra;
-  b.sun_dec = place.dec;
-  d.phys = planet_physical(b);
-  d.magnitude = d.phys.magnitude;
-  return d;
+/// The Sun as the chart's physical ephemerides see it: λ, β of the
+/// geometric theory, the apparent place and distance, the apparent vector.
+tbodyposition sun_for_physics(const tbodyposition& geometry, const tapparentplace& place,
+                              const tplanetposition& sun) {
+  tbodyposition s;
+  s.body = sonne;
+  s.lambda = sun.l;
+  s.beta = sun.b;
+  s.ra = place.ra;
+  s.dec = place.dec;
+  s.distance = place.distance;
+  s.geocentric_equatorial = geometry.geocentric_equatorial;
+  return s;
 }
 
-tkoerperdaten planet_record(const tzeitort& z, const tbodyposition& p, const tkoerperdaten& sun,
-                            double sun_lambda) {
+/// The geocentric and topocentric place of the Sun or a planet (p) and its
+/// physical ephemeris with the Sun's place `sun`.
+tkoerperdaten planet_record(const tzeitort& z, const tbodyposition& p, const tbodyposition& sun) {
   tkoerperdaten d;
   d.valid = true;
   d.geo_ra = p.ra;
   d.geo_dec = p.dec;
   d.distance = p.distance;
   set_topocentric(z, kEarthRadiusAu, d);
-  tbodyplace b;
-  b.body = p.body;
-  b.t = z.t;
-  b.lambda = p.lambda;
-  b.beta = p.beta;
-  b.ra = p.ra;
-  b.dec = p.dec;
-  b.distance = p.distance;
-  b.helio_l = p.heliocentric.l;
-  b.helio_b = p.heliocentric.b;
-  b.helio_r = p.heliocentric.r;
-  b.geocentric_equatorial = p.geocentric_equatorial;
-  b.heliocentric_equatorial = p.heliocentric_equatorial;
-  b.sun_lambda = sun_lambda;
-  b.sun_ra = sun.geo_ra;
-  b.sun_dec = sun.geo_dec;
-  d.phys = planet_physical(b);
+  d.phys = planet_physical(physical_place(p, sun, z.t));
   d.magnitude = d.phys.magnitude;
   return d;
 }
 
-tkoerperdaten moon_record(const tzeitort& z, const tbodyposition& p, const tkoerperdaten& sun,
-                          double sun_lambda) {
+tkoerperdaten moon_record(const tzeitort& z, const tbodyposition& p, const tbodyposition& sun) {
   tkoerperdaten d;
   d.valid = true;
   d.geo_ra = p.ra;
@@ -85,19 +59,7 @@ tkoerperdaten moon_record(const tzeitort& z, const tbodyposition& p, const tkoer
                                              z.sidereal_time, z.geocentric_distance, 1.0);
   d.ra = top.ra;
   d.dec = top.dec;
-  tmoonplace m;
-  m.t = z.t;
-  m.lambda = p.lambda;
-  m.beta = p.beta;
-  m.distance = p.distance;
-  m.topocentric_distance = top.distance;
-  m.ra = p.ra;
-  m.dec = p.dec;
-  m.sun_lambda = sun_lambda;
-  m.sun_distance = sun.distance;
-  m.sun_ra = sun.geo_ra;
-  m.sun_dec = sun.geo_dec;
-  d.phys = moon_physical(m);
+  d.phys = moon_physical(moon_physical_place(p, sun, z.t, top.distance));
   d.magnitude = d.phys.magnitude;
   return d;
 }
@@ -112,14 +74,15 @@ tkoerpertabelle compute_bodies(const tzeitort& z, const ttheoriewahl& theorie, b
   const tplanetposition sun = sun_geocentric(theorie, kChartPrecision, t);
   const tapparentplace sun_place = sun_apparent(theorie, kChartPrecision, t);
   const tbodyposition sun_geometry = body_apparent(sonne, theorie, kChartPrecision, t, sun, useaberrat);
-  bodies[sonne] = sun_record(z, sun_geometry, sun_place, sun);
+  const tbodyposition sun_place_of_date = sun_for_physics(sun_geometry, sun_place, sun);
+  bodies[sonne] = planet_record(z, sun_place_of_date, sun_place_of_date);
   for (int body = merkur; body <= pluto; ++body) {
     if (body == pluto && !pluto_in_range(theorie, t)) continue;
     const tbodyposition p = body_apparent(body, theorie, kChartPrecision, t, sun, useaberrat);
-    bodies[body] = planet_record(z, p, bodies[sonne], sun.l);
+    bodies[body] = planet_record(z, p, sun_place_of_date);
   }
   const tbodyposition moon = body_apparent(mond, theorie, kChartPrecision, t, sun, useaberrat);
-  bodies[mond] = moon_record(z, moon, bodies[sonne], sun.l);
+  bodies[mond] = moon_record(z, moon, sun_place_of_date);
   return bodies;
 }
 
