@@ -17,6 +17,22 @@ namespace sdro {
 namespace {
 
 constexpr int kProgressStep = 6000;
+
+/// The place of date of a line point or deep-sky object from its 1950 vector.
+template <class Record>
+void precess_to_date(Record& r, const tdrehmatrix& precession_j1950) {
+  const tequatorial date = place_of(transformed(precession_j1950, {r.x1950, r.y1950, r.z1950}));
+  r.ra_date = float_ra(date.ra);
+  r.dec_date = static_cast<float>(date.dec);
+}
+
+/// The horizontal fields of a star, line point, deep-sky object or label.
+template <class Record>
+void store_horizontal(Record& r, const thorizontal_place& h) {
+  r.altitude = h.altitude;
+  r.sin_azimuth = h.sin_azimuth;
+  r.cos_azimuth = h.cos_azimuth;
+}
 /// The largest data file read whole (the star file holds some 10 MB).
 constexpr std::size_t kLargestDataFile = std::size_t(256) << 20;
 
@@ -265,19 +281,12 @@ void tstars::position_stars(const trecompute_request& request) {
       s.ra_apparent = s.ra_date;
       s.dec_apparent = s.dec_date;
     }
-    const thorizontal_place h = horizontal_place(direction, frame_);
-    s.altitude = h.altitude;
-    s.sin_azimuth = h.sin_azimuth;
-    s.cos_azimuth = h.cos_azimuth;
+    store_horizontal(s, horizontal_place(direction, frame_));
   }
 }
 
 void tstars::precess_lines() {
-  for (tlinienpunkt& p : lines_) {
-    const tequatorial date = place_of(transformed(z_.precession_j1950, {p.x1950, p.y1950, p.z1950}));
-    p.ra_date = float_ra(date.ra);
-    p.dec_date = static_cast<float>(date.dec);
-  }
+  for (tlinienpunkt& p : lines_) precess_to_date(p, z_.precession_j1950);
   lines_out_of_date();
 }
 
@@ -290,10 +299,7 @@ void tstars::lines_out_of_date() {
 
 void tstars::position_line_point(std::size_t index) {
   tlinienpunkt& p = lines_[index];
-  const thorizontal_place h = horizontal_place(tequatorial{p.ra_date, p.dec_date}, frame_);
-  p.altitude = h.altitude;
-  p.sin_azimuth = h.sin_azimuth;
-  p.cos_azimuth = h.cos_azimuth;
+  store_horizontal(p, horizontal_place(tequatorial{p.ra_date, p.dec_date}, frame_));
   line_frames_[index] = line_frame_;
 }
 
@@ -308,11 +314,7 @@ const tlinienpunkt& tstars::line_point_horizontal(std::size_t number) {
 }
 
 void tstars::precess_nebulae() {
-  for (tnebelrecord& o : nebulae_) {
-    const tequatorial date = place_of(transformed(z_.precession_j1950, {o.x1950, o.y1950, o.z1950}));
-    o.ra_date = float_ra(date.ra);
-    o.dec_date = static_cast<float>(date.dec);
-  }
+  for (tnebelrecord& o : nebulae_) precess_to_date(o, z_.precession_j1950);
 }
 
 void tstars::precess_labels() {
@@ -326,19 +328,13 @@ void tstars::precess_labels() {
 void tstars::position_nebulae(const trecompute_request& request) {
   for (tnebelrecord& o : nebulae_) {
     if (o.magnitude <= request.previous_nebula_limit || o.magnitude > request.nebula_limit) continue;
-    const thorizontal_place h = horizontal_place(tequatorial{o.ra_date, o.dec_date}, frame_);
-    o.altitude = h.altitude;
-    o.sin_azimuth = h.sin_azimuth;
-    o.cos_azimuth = h.cos_azimuth;
+    store_horizontal(o, horizontal_place(tequatorial{o.ra_date, o.dec_date}, frame_));
   }
 }
 
 void tstars::position_labels() {
   for (tsternbildlabel& l : labels_) {
-    const thorizontal_place h = horizontal_place(tequatorial{double(l.ra_date), double(l.dec_date)}, frame_);
-    l.altitude = h.altitude;
-    l.sin_azimuth = h.sin_azimuth;
-    l.cos_azimuth = h.cos_azimuth;
+    store_horizontal(l, horizontal_place(tequatorial{double(l.ra_date), double(l.dec_date)}, frame_));
   }
 }
 
