@@ -44,17 +44,14 @@ QAction* tcommand_table::add(tmenu m, tcommand command) {
   if (command.separator_before && !target->actions().isEmpty()) target->addSeparator();
   QAction* action = target->addAction(caption_of(command.caption));
   action->setShortcut(command.key);
-  action->setCheckable(static_cast<bool>(command.checked));
-  QObject::connect(action, &QAction::triggered, action, [run = command.run] {
-    if (run) run();
-  });
-  commands_.emplace_back(action, std::move(command));
-  refresh();
-  return action;
+  return keep(action, std::move(command));
 }
 
 QAction* tcommand_table::add_tool(QToolBar* bar, tcommand command, const QIcon& icon) {
-  QAction* action = bar->addAction(icon, caption_of(command.caption));
+  return keep(bar->addAction(icon, caption_of(command.caption)), std::move(command));
+}
+
+QAction* tcommand_table::keep(QAction* action, tcommand command) {
   action->setCheckable(static_cast<bool>(command.checked));
   QObject::connect(action, &QAction::triggered, action, [run = command.run] {
     if (run) run();

@@ -57,6 +57,8 @@ class tcommand_table {
   QAction* action(std::string_view german_caption) const;
 
  private:
+  /// Makes a new menu or tool action run the command and follow its rules.
+  QAction* keep(QAction* action, tcommand command);
   /// The submenu of a menu with this caption, created on first use.
   QMenu* submenu(tmenu m, const tbitext& caption);
 

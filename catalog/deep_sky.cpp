@@ -24,11 +24,7 @@ constexpr std::size_t kYearOffset = 41;
 
 bool decode_nebula_record(std::string_view record, tnebelrecord& object) {
   tbytereader r(record);
-  const float ra = r.f32();
-  const float dec = r.f32();
-  const float x = r.f32();
-  const float y = r.f32();
-  const float z = r.f32();
+  const tplace_and_vector place = read_place_and_vector(r);
   const std::int32_t magnitude = r.i32();
   const std::string name = r.short_string(kNebulaDesignationLength);
   const std::uint8_t type = r.u8();
@@ -36,13 +32,9 @@ bool decode_nebula_record(std::string_view record, tnebelrecord& object) {
   const std::int16_t major = r.i16();
   const std::int16_t minor = r.i16();
   const std::int16_t angle = r.i16();
-  if (!r.ok() || !valid_place(ra, dec) || !valid_unit_vector(x, y, z)) return false;
+  if (!r.ok() || !place.valid()) return false;
   object = tnebelrecord{};
-  object.ra_date = float_ra(ra);
-  object.dec_date = dec;
-  object.x1950 = x;
-  object.y1950 = y;
-  object.z1950 = z;
+  take_place_and_vector(object, place);
   object.magnitude = magnitude;
   object.designation = cp1252_to_utf8(name);
   object.type = type;

@@ -27,21 +27,13 @@ constexpr tblock_bounds kBlocks[] = {
 
 bool decode_line_record(std::string_view record, tlinienpunkt& point) {
   tbytereader r(record);
-  const float ra = r.f32();
-  const float dec = r.f32();
-  const float x = r.f32();
-  const float y = r.f32();
-  const float z = r.f32();
+  const tplace_and_vector place = read_place_and_vector(r);
   const std::uint8_t pen = r.u8();
   r.skip(3);
   r.i32();
-  if (!r.ok() || !valid_place(ra, dec) || !valid_unit_vector(x, y, z)) return false;
+  if (!r.ok() || !place.valid()) return false;
   point = tlinienpunkt{};
-  point.ra_date = float_ra(ra);
-  point.dec_date = dec;
-  point.x1950 = x;
-  point.y1950 = y;
-  point.z1950 = z;
+  take_place_and_vector(point, place);
   point.pen = pen;
   return true;
 }
