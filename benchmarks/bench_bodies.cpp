@@ -5,10 +5,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
-#include <cstdlib>
-
 #include "app/animation/animator.h"
 #include "chart/bodies/body_ephemeris.h"
 #include "chart/bodies/tests/bodies_engine.h"
@@ -85,12 +81,3 @@ BENCHMARK(BM_AnimationStepsWithTenTracks)->Unit(benchmark::kMillisecond)->Iterat
 
 }  // namespace
 }  // namespace sdro
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

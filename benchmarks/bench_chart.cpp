@@ -7,8 +7,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -177,12 +175,3 @@ BENCHMARK(BM_Overview)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sdro
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
